@@ -14,7 +14,8 @@ std::string DreamDbConnectionString(); // dream.dll
 std::string FileDbConnectionString();  // KelFile.dll
 std::string BirthDbConnectionString(); // KelBirth.dll
 
-// The data source path inside a connection string.
+// The data source path inside a connection string: everything between "Data Source=" and the trailing
+// ";Persist Security Info=True", so a path holding ";" comes back whole.
 std::string DataSourceOf(const std::string &connection_string);
 
 // A key as a quoted literal: enclosed in single quotes, inner single quotes doubled.
