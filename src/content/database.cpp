@@ -258,25 +258,21 @@ std::string HexToBytes(const std::string &text) {
     return bytes;
 }
 
-std::string DescrambleText(const std::string &stored, std::uint16_t key, int rounds) {
-    std::string b = HexToBytes(stored);
+std::string DescrambleBytes(std::string b, std::uint16_t key, int rounds) {
     const std::size_t n = b.size();
-    if (n == 0)
-        return {};
     const auto high = static_cast<unsigned char>(key >> 8);
     const auto low = static_cast<unsigned char>(key & 0xFF);
     auto at = [&b](std::size_t i) { return static_cast<unsigned char>(b[i]); };
-    for (int round = 0; round < rounds; ++round) {
+    for (int round = 0; round < rounds && n > 0; ++round) {
         for (std::size_t i = 1; i < n; ++i)
             b[i] = static_cast<char>(static_cast<unsigned char>(at(i - 1) + at(i)) ^ high);
         for (std::size_t i = n - 1; i-- > 0;)
             b[i] = static_cast<char>(static_cast<unsigned char>(at(i + 1) + at(i)) ^ low);
     }
-    return FromGbk(b);
+    return b;
 }
 
-std::string ScrambleText(const std::string &text, std::uint16_t key, int rounds) {
-    std::string b = ToGbk(text);
+std::string ScrambleBytes(std::string b, std::uint16_t key, int rounds) {
     const std::size_t n = b.size();
     const auto high = static_cast<unsigned char>(key >> 8);
     const auto low = static_cast<unsigned char>(key & 0xFF);
@@ -289,12 +285,24 @@ std::string ScrambleText(const std::string &text, std::uint16_t key, int rounds)
         for (std::size_t i = n - 1; i >= 1; --i)
             b[i] = static_cast<char>(static_cast<unsigned char>((at(i) ^ high) - at(i - 1)));
     }
+    return b;
+}
+
+std::string DescrambleText(const std::string &stored, std::uint16_t key, int rounds) {
+    std::string bytes = HexToBytes(stored);
+    if (bytes.empty())
+        return {};
+    return FromGbk(DescrambleBytes(std::move(bytes), key, rounds));
+}
+
+std::string ScrambleText(const std::string &text, std::uint16_t key, int rounds) {
+    const std::string b = ScrambleBytes(ToGbk(text), key, rounds);
     static const char digits[] = "0123456789ABCDEF";
     std::string hex;
-    hex.reserve(n * 2);
-    for (std::size_t i = 0; i < n; ++i) {
-        hex += digits[at(i) >> 4];
-        hex += digits[at(i) & 0x0F];
+    hex.reserve(b.size() * 2);
+    for (unsigned char c : b) {
+        hex += digits[c >> 4];
+        hex += digits[c & 0x0F];
     }
     return hex;
 }

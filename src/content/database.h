@@ -59,6 +59,9 @@ std::string DescrambleText(const std::string &stored, std::uint16_t key, int rou
 std::string HexToBytes(const std::string &text);
 // The inverse of DescrambleText, for the database builder: UTF-8 text → GBK → scrambled → upper-case hex.
 std::string ScrambleText(const std::string &text, std::uint16_t key, int rounds);
+// The passes alone, on raw bytes (GBK in, GBK out): DescrambleText = DescrambleBytes(HexToBytes(stored)) as UTF-8.
+std::string DescrambleBytes(std::string bytes, std::uint16_t key, int rounds);
+std::string ScrambleBytes(std::string bytes, std::uint16_t key, int rounds);
 
 constexpr std::uint16_t kScrambleKey = 4739;
 constexpr int kScrambleRounds = 7;
