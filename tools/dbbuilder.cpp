@@ -272,6 +272,18 @@ void BuildDatabase(const DatabaseSchema &schema, const fs::path &source_root, co
     db.Execute("VACUUM");
 }
 
+// Temporary files of a builder that was killed half-way would otherwise lie in the program directory for good.
+void RemoveLeftovers(const fs::path &out_dir) {
+    for (const auto &entry : fs::directory_iterator(out_dir)) {
+        const std::string name = entry.path().filename().string();
+        for (const auto &schema : Schemas())
+            if (name.rfind(schema.file + ".building-", 0) == 0) {
+                std::error_code ec;
+                fs::remove(entry.path(), ec);
+            }
+    }
+}
+
 int Usage() {
     std::cerr << "usage: dbbuilder --source DIR --out DIR\n";
     return 2;
@@ -298,6 +310,7 @@ int main(int argc, char **argv) {
         if (!fs::is_directory(source_root))
             throw BuildError("no source folder " + source_root.string());
         fs::create_directories(out_dir);
+        RemoveLeftovers(out_dir);
         const std::string suffix = ".building-" + std::to_string(getpid());
         for (const auto &schema : Schemas()) {
             fs::path final_path = out_dir / schema.file;

@@ -115,8 +115,12 @@ def most_frequent(unihan, candidates):
     return min(candidates, key=lambda c: frequency(unihan, c))  # min keeps the first of equals
 
 
+def variants_of(unihan, ch):
+    return [chr(int(v[2:], 16)) for v in unihan.get(ch, {}).get("kTraditionalVariant", "").split()]
+
+
 def traditional_form(unihan, ch):
-    variants = [chr(int(v[2:], 16)) for v in unihan.get(ch, {}).get("kTraditionalVariant", "").split()]
+    variants = variants_of(unihan, ch)
     if not variants:
         return ch
     others = [v for v in variants if v != ch]
@@ -186,8 +190,7 @@ def main():
             count = kangxi_count(unihan, radicals, form)
             if count is None and form != ch:
                 count = kangxi_count(unihan, radicals, ch)
-            if args.review and form != ch and ch in [chr(int(v[2:], 16)) for v in
-                                                    unihan[ch].get("kTraditionalVariant", "").split()]:
+            if args.review and form != ch and ch in variants_of(unihan, ch):
                 print(f"{ch} → {form} {count}", file=sys.stderr)
         if count is None or count <= 0:
             missing.append(ch)

@@ -107,7 +107,8 @@ TEST(Builder, FailedBuildLeavesThePreviousDatabases) {
         std::ofstream(file, std::ios::binary | std::ios::trunc) << original;
     }
 
-    // A good source again replaces the files, and a changed text shows up.
+    // A good source again replaces the files, and a changed text shows up; what a killed build left is cleared.
+    std::ofstream(out / "KelFile.dll.building-4242") << "half a database";
     std::ofstream(source / "KelBirth" / "Noter.tsv", std::ios::binary | std::ios::trunc)
         << "Cid\tTite\tcontent\na1\t夏季养生\t夏日昼长，午间小憩可养心神。\n";
     ASSERT_EQ(RunBuilder(source, out, log), 0) << log;
