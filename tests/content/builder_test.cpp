@@ -30,6 +30,8 @@ std::vector<std::string> ColumnsOf(const fs::path &db, const std::string &table)
     return columns;
 }
 
+using BuiltFixture = DatabasesUnchanged;
+
 // Runs the builder; returns its exit status and leaves its messages in `log`.
 int RunBuilder(const fs::path &source, const fs::path &out, std::string &log) {
     const fs::path log_file = out.parent_path() / "builder.log";
@@ -40,7 +42,7 @@ int RunBuilder(const fs::path &source, const fs::path &out, std::string &log) {
     return status;
 }
 
-TEST(Builder, ScrambledTextsComeBackAsWritten) {
+TEST_F(BuiltFixture, ScrambledTextsComeBackAsWritten) {
     RecordingPlatform platform;
     const fs::path db = FixtureDbDir() / "KelFile.dll";
     const TsvTable source = ReadTsv(std::string(CONTENT_FIXTURE_SOURCE_DIR) + "/KelFile/namefx.tsv");
@@ -59,7 +61,7 @@ TEST(Builder, ScrambledTextsComeBackAsWritten) {
     EXPECT_EQ(platform.beeps, 0);
 }
 
-TEST(Builder, EveryTableExistsAndFileReferencesAreResolved) {
+TEST_F(BuiltFixture, EveryTableExistsAndFileReferencesAreResolved) {
     // No source for these tables in the fixture: they are there, with their columns, and empty.
     EXPECT_EQ(ColumnsOf(FixtureDbDir() / "dream.dll", "qian"),
               (std::vector<std::string>{"num", "grade", "verse", "content"}));

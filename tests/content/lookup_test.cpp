@@ -25,17 +25,9 @@ std::string ConnectionTo(const fs::path &path) {
     return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path.string() + ";Persist Security Info=True";
 }
 
-// Every test here checks at the end that the fixture databases are byte for byte what they were, and that
-// no journal or other file appeared beside them.
-class Lookup : public ::testing::Test {
+class Lookup : public DatabasesUnchanged {
 protected:
-    void SetUp() override { before_ = Fingerprint(FixtureDbDir()); }
-    void TearDown() override { EXPECT_EQ(Fingerprint(FixtureDbDir()), before_) << "a database file changed"; }
-
     RecordingPlatform platform_;
-
-private:
-    std::map<std::string, std::uint64_t> before_;
 };
 
 TEST(ConnectionString, TextAndPathForEachFile) {

@@ -18,22 +18,9 @@ namespace {
 using namespace mingshu::content;
 using namespace mingshu::testing;
 
-std::map<std::string, std::uint64_t> DatabaseFingerprint() {
-    std::map<std::string, std::uint64_t> files;
-    for (const char *file : {"dream.dll", "KelFile.dll", "KelBirth.dll"})
-        files[file] = Checksum(ProgramDir() / file);
-    return files;
-}
-
-class RealDatabases : public ::testing::Test {
+class RealDatabases : public DatabasesUnchanged {
 protected:
-    void SetUp() override { before_ = DatabaseFingerprint(); }
-    void TearDown() override { EXPECT_EQ(DatabaseFingerprint(), before_) << "a database file changed"; }
-
     RecordingPlatform platform_; // program directory: the build's program directory
-
-private:
-    std::map<std::string, std::uint64_t> before_;
 };
 
 int StrokeCount(const std::string &hanzi) {

@@ -66,4 +66,29 @@ inline fs::path ProgramDir() {
     return MINGSHU_BIN_DIR;
 }
 
+// The three database files of a folder with their checksums.
+inline std::map<std::string, std::uint64_t> DatabaseFingerprint(const fs::path &folder) {
+    std::map<std::string, std::uint64_t> files;
+    for (const char *file : {"dream.dll", "KelFile.dll", "KelBirth.dll"})
+        files[file] = Checksum(folder / file);
+    return files;
+}
+
+// Base of the tests that read the fixture or the built databases: at the end of each test the files must be
+// byte for byte what they were, and the fixture folder must hold no new file (a journal, a created database).
+class DatabasesUnchanged : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fixture_before_ = Fingerprint(FixtureDbDir());
+        program_before_ = DatabaseFingerprint(ProgramDir());
+    }
+    void TearDown() override {
+        EXPECT_EQ(Fingerprint(FixtureDbDir()), fixture_before_) << "a fixture database changed";
+        EXPECT_EQ(DatabaseFingerprint(ProgramDir()), program_before_) << "a built database changed";
+    }
+
+private:
+    std::map<std::string, std::uint64_t> fixture_before_, program_before_;
+};
+
 } // namespace mingshu::testing
