@@ -17,13 +17,12 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <random>
 #include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using mingshu::content::ReadTsv;
@@ -105,7 +104,10 @@ std::string QuoteIdentifier(const std::string &name) {
 class Database {
 public:
     explicit Database(const fs::path &path) : path_(path) {
-        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+        // SQLite takes file names as UTF-8 on every system.
+        const std::u8string name = path.u8string();
+        if (sqlite3_open_v2(reinterpret_cast<const char *>(name.c_str()), &db_,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
             throw BuildError("cannot create " + path.string() + ": " + sqlite3_errmsg(db_));
     }
     ~Database() { sqlite3_close_v2(db_); }
@@ -311,7 +313,7 @@ int main(int argc, char **argv) {
             throw BuildError("no source folder " + source_root.string());
         fs::create_directories(out_dir);
         RemoveLeftovers(out_dir);
-        const std::string suffix = ".building-" + std::to_string(getpid());
+        const std::string suffix = ".building-" + std::to_string(std::random_device{}());
         for (const auto &schema : Schemas()) {
             fs::path final_path = out_dir / schema.file;
             fs::path temp_path = out_dir / (schema.file + suffix);

@@ -19,8 +19,9 @@ const char kDataSourceKey[] = "Data Source=";
 const char kTrailingProperties[] = ";Persist Security Info=True";
 
 std::string ConnectionStringFor(const char *file_name) {
-    return kProviderPrefix + GetProgramDirectory() + std::string(1, std::filesystem::path::preferred_separator) +
-           file_name + kTrailingProperties;
+    return kProviderPrefix + GetProgramDirectory() +
+           std::string(1, static_cast<char>(std::filesystem::path::preferred_separator)) + file_name +
+           kTrailingProperties;
 }
 
 // Closes the connection on every way out of a lookup.
