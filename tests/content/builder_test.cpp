@@ -120,4 +120,19 @@ TEST(Builder, FailedBuildLeavesThePreviousDatabases) {
     EXPECT_EQ(Fingerprint(out).size(), 3u);
 }
 
+TEST(Builder, RepeatedKeysBuildWithAWarningAndTheFirstRowAnswers) {
+    TempDir dir("repeated");
+    const fs::path source = dir.path() / "data";
+    const fs::path out = dir.path() / "bin";
+    fs::create_directories(source / "KelBirth");
+    std::ofstream(source / "KelBirth" / "Noter.tsv", std::ios::binary)
+        << "Cid\tTite\tcontent\na1\t先写的标题\t正文一\nb2\t另一篇\t正文二\na1\t后写的标题\t正文三\n";
+    std::string log;
+    ASSERT_EQ(RunBuilder(source, out, log), 0) << log;
+    EXPECT_NE(log.find("row 3 repeats the key of row 1"), std::string::npos) << log;
+    auto row = LookupRow(ConnectionTo(out / "KelBirth.dll"), "Select Tite from Noter where Cid = 'a1'");
+    ASSERT_TRUE(row);
+    EXPECT_EQ((*row)[0], "先写的标题");
+}
+
 } // namespace
