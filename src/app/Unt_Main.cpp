@@ -573,6 +573,8 @@ void TFrmmain::showEvent(QShowEvent *event) {
     shown_once_ = true;
     if (QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
+    ADOQname.SetConnectionString(mingshu::content::FileDbConnectionString());
+    ADOteam.SetConnectionString(mingshu::content::FileDbConnectionString());
     NameA->setFocus();
     emit firstShown();
 }

@@ -4,12 +4,14 @@
 #include "app/birth_profile.h"
 #include "app/main_menus.h"
 #include "app/report_view.h"
+#include "content/database.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -87,6 +89,14 @@ public:
     QWidget *EmbeddedWB2 = nullptr; // web panel over the banner
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
+    // The main window's query components on KelFile.dll, connected when the window is first shown:
+    // ADOQname runs the name and three-talents lookups; ADOteam runs nothing.
+    mingshu::content::Query ADOQname;
+    mingshu::content::Query ADOteam;
+    // The file dialogs of the report commands; tests put their own answers here.
+    std::function<std::optional<QString>(const QString &proposed)> saveFileDialog;
+    std::function<std::optional<QString>()> openFileDialog;
+    QString lastSaveName; // the save dialog keeps its last file name
     // Left column and bars
     QScrollArea *commandPanel = nullptr;
     QWidget *bottomBar = nullptr;

@@ -116,6 +116,22 @@ bool ReadBirthProfile(const InputBar &input, BirthProfile &profile) {
     return true;
 }
 
+bool StoreNames(const InputBar &input, BirthProfile &profile) {
+    std::string surname = Trim(input.NameA);
+    if (surname.empty()) {
+        ShowInfo("姓不能为空!");
+        return false;
+    }
+    profile.Surname = surname;
+    std::string given = Trim(input.NameB);
+    if (given.empty()) {
+        ShowInfo("名不能为空!");
+        return false;
+    }
+    profile.GivenName = given;
+    return true;
+}
+
 bool WriteBirthSection(const InputBar &input, BirthProfile &profile, ReportView &report, int current_year) {
     if (!ReadBirthProfile(input, profile))
         return false;

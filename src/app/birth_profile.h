@@ -25,6 +25,9 @@ const std::string &HourItem(int hour);
 // stored; the derived fields then keep their old values.
 bool ReadBirthProfile(const InputBar &input, BirthProfile &profile);
 
+// "取名宝典": the first two checks alone; stores Surname and GivenName and nothing else.
+bool StoreNames(const InputBar &input, BirthProfile &profile);
+
 // Validates, clears the report and writes the nine birth lines and the two chart lines. Returns whether the
 // input passed. An error after the report was cleared ends the block silently with the lines written so far.
 // `current_year` is the machine clock's year, for the age line.
