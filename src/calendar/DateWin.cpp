@@ -13,6 +13,8 @@
 #include <QShowEvent>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 using namespace std::chrono;
@@ -273,7 +275,7 @@ int TFRM_Date::DaysInMonthOfDate(year_month_day date) {
 year_month_day TFRM_Date::ClampedDate(int year, int month, int day) {
     const int length = DaysInMonthOf(year, month);
     return std::chrono::year{year} / std::chrono::month{static_cast<unsigned>(month)} /
-           std::chrono::day{static_cast<unsigned>(std::clamp(day, 1, length))};
+           std::chrono::day{static_cast<unsigned>(std::clamp(day, 1, std::max(length, 1)))};
 }
 
 year_month_day TFRM_Date::TodayInRange() {
