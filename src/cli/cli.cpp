@@ -18,10 +18,13 @@ Registrar::Registrar(const std::string &name, const std::string &usage, Handler 
 }
 
 void WriteLine(Context &ctx, const std::string &line) {
-    if (ctx.gbk)
-        ctx.out << ToGbk(line) << "\r\n";
-    else
+    if (!ctx.gbk) {
         ctx.out << line << '\n';
+        return;
+    }
+    // A value of several lines keeps CR LF between its lines too.
+    for (const auto &part : SplitLines(line + "\n"))
+        ctx.out << ToGbk(part) << "\r\n";
 }
 
 void WriteError(Context &ctx, const std::string &message) { ctx.err << message << '\n'; }

@@ -49,7 +49,7 @@ struct Registrar {
     Registrar(const std::string &name, const std::string &usage, Handler run);
 };
 
-// Writes one line: UTF-8 with LF, or GBK with CR LF under --gbk.
+// Writes one line (or several joined by \n): UTF-8 with LF, or GBK with CR LF under --gbk.
 void WriteLine(Context &ctx, const std::string &line);
 // Writes a message line to standard error.
 void WriteError(Context &ctx, const std::string &message);
