@@ -10,7 +10,10 @@ include(GNUInstallDirs)
 set(MINGSHU_INSTALL_PROGRAM_DIR ${CMAKE_INSTALL_LIBDIR}/mingshu)
 
 # The whole program directory: executables, databases, help and whatever program files the build put there.
-install(DIRECTORY ${MINGSHU_BIN_DIR}/ DESTINATION ${MINGSHU_INSTALL_PROGRAM_DIR} USE_SOURCE_PERMISSIONS)
+# The executables go as targets so that `cmake --install --strip` and the package strip them.
+install(TARGETS mingshu mingshu-cli RUNTIME DESTINATION ${MINGSHU_INSTALL_PROGRAM_DIR})
+install(DIRECTORY ${MINGSHU_BIN_DIR}/ DESTINATION ${MINGSHU_INSTALL_PROGRAM_DIR} USE_SOURCE_PERMISSIONS
+        PATTERN mingshu EXCLUDE PATTERN mingshu-cli EXCLUDE)
 
 # Launchers on the PATH find the program directory relative to themselves, so any prefix works.
 foreach(program mingshu mingshu-cli)
@@ -34,6 +37,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Mingshu developers <noreply@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 # The window program needs a CJK font; Qt's Chinese translations make the standard dialogs speak Chinese.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk | fonts-wqy-microhei, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")

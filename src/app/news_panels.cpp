@@ -48,6 +48,7 @@ NewsPanels::NewsPanels(TFrmmain &window, const std::string &server, int fetch_ti
     banner_->setTimeoutMs(fetch_timeout_ms);
     // The banner panel is a little larger than its strip so that its frame lies outside the window's picture.
     window.EmbeddedWB2->setGeometry(-12, -16, 803, 107);
+    banner_->setContentInset(12, 16);
     window.EmbeddedWB1->hide();
     window.EmbeddedWB2->hide();
     window.Timer1->stop();

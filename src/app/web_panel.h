@@ -37,6 +37,8 @@ public:
     QString requestedAddress() const { return requested_; }
     QString shownAddress() const { return shown_; }
     void setTimeoutMs(int ms) { timeout_ms_ = ms; }
+    // Keeps the page clear of the part of the panel that lies outside its host's visible area.
+    void setContentInset(int left, int top) { setViewportMargins(left, top, 0, 0); }
 
 signals:
     void pageShown(const QString &address);

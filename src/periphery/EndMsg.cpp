@@ -66,7 +66,7 @@ TFrmMsG::TFrmMsG(QWidget *parent, std::string promotional) : QDialog(parent), pr
     Label1->move(64, 21);
     Label1->adjustSize();
 
-    CheckBox1 = new QCheckBox(QStringLiteral("将明枢网址导航设为浏览器首页"), RzPanel1);
+    CheckBox1 = new QCheckBox(QStringLiteral("设明枢导航为浏览器首页"), RzPanel1);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(64, 44, 169, 17);
     CheckBox1->setChecked(true);

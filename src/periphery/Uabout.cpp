@@ -56,7 +56,7 @@ TAbout::TAbout(QWidget *parent) : QDialog(parent) {
     Label3 = new QLabel(QStringLiteral("以公历生日与姓名为据，推算农历生辰、八字与大运，"
                                        "解析姓名五格与三才，并提供星座、血型、生肖解读、"
                                        "数字与手机号码分析、称骨、万年历及风水文章阅读。\n\n"
-                                       "书中所言皆属民俗文化，仅供参考与娱乐，人生祸福仍在自身。"),
+                                       "所载内容皆属民俗文化，仅供参考与娱乐，人生祸福仍在自身。"),
                         this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setWordWrap(true);
