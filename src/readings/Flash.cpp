@@ -32,7 +32,7 @@ constexpr double kPi = 3.14159265358979323846;
 const QPointF kCylinderBase(190, 405);
 constexpr double kTubeWidth = 120;
 constexpr double kTubeHeight = 190;
-const QPointF kLotRest(262, 448);
+const QPointF kLotRest(262, 440);
 const QRect kPanel(386, 18, 272, 448);
 
 const QColor kGold(0xE3, 0xB9, 0x4D);
@@ -350,7 +350,7 @@ void TLotCylinder::paintPrompt(QPainter &p) {
     }
     p.setPen(QColor(0xF3, 0xE3, 0xB5));
     p.setFont(ui::SongFont(15));
-    p.drawText(QRectF(20, height() - 30, 340, 24), Qt::AlignCenter, prompt);
+    p.drawText(QRectF(40, 60, 300, 24), Qt::AlignCenter, prompt);
 }
 
 TFrmFlash::TFrmFlash(QWidget *parent) : QWidget(parent, ui::SystemMenuOnly()) {

@@ -178,10 +178,10 @@ TFrm_NanNv::TFrm_NanNv(QWidget *parent) : QDialog(parent, ui::SystemMenuOnly() |
         QString html = QStringLiteral("<h2 style=\"text-align:center; color:#8E1B12;\">%1</h2>")
                            .arg(QString::fromStdString(BirthSexArticleTitle()).toHtmlEscaped());
         for (const auto &paragraph : QString::fromStdString(BirthSexArticleText()).split(QLatin1Char('\n')))
-            html += QStringLiteral("<p style=\"line-height:150%; margin: 0 12px 8px 12px;\">&#12288;&#12288;%1</p>")
+            html += QStringLiteral("<p style=\"line-height:150%; margin: 0 12px 8px 12px; text-indent: 28px;\">%1</p>")
                         .arg(paragraph.toHtmlEscaped());
         Image3->setHtml(html);
-        QFont font = ui::SongFont(15);
+        QFont font = ui::SongFont(14);
         Image3->setFont(font);
     }
     TabSheet1 = makeSheet("TabSheet1", Image1, QStringLiteral("18到31岁"));

@@ -527,6 +527,7 @@ TEST(ReaderScreenshots, SaveWindowsOnRealContent) {
     main.profile().GivenName = "三";
     main.profile().StarSign = "白羊座";
     main.show();
+    main.RevealReport();
     main.runOp(mingshu::app::Op::StarTopic, {"情商解析", 0});
     save(&main, "topic");
 }
