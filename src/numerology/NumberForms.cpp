@@ -9,6 +9,7 @@
 
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -95,6 +96,17 @@ TKeyFilter::TKeyFilter(QLineEdit *edit, std::function<bool(QChar)> accept, std::
 }
 
 bool TKeyFilter::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::InputMethod && accept_) {
+        // Text composed with an input method is typed too: it passes the same filter, character by character.
+        auto *ime = static_cast<QInputMethodEvent *>(event);
+        QString kept;
+        for (QChar c : ime->commitString())
+            if (accept_(c))
+                kept += c;
+        if (kept != ime->commitString())
+            ime->setCommitString(kept, ime->replacementStart(), ime->replacementLength());
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);

@@ -145,6 +145,9 @@ TEST_P(EightyOneWindowTest, OnlyDigitsCanBeTypedAndAtMostEighteen) {
     EXPECT_EQ(window->edtmun->text(), QStringLiteral("12"));
     QTest::keyClicks(window->edtmun, "34567890123456789012");
     EXPECT_EQ(window->edtmun->text(), QStringLiteral("123456789012345678"));
+    window->edtmun->clear();
+    Commit(window->edtmun, QStringLiteral("１２三4五6"));
+    EXPECT_EQ(window->edtmun->text(), QStringLiteral("46"));
 }
 
 TEST_P(EightyOneWindowTest, AnEmptyEntryGetsItsMessageAndTheLabelsStay) {
@@ -268,6 +271,9 @@ TEST_F(MobileWindowTest, RefusedNumbersGetTheirMessageAndTheLabelsStay) {
 TEST_F(MobileWindowTest, OnlyElevenDigitsCanBeTyped) {
     QTest::keyClicks(window->edtmun, "138a-0000 5678.99");
     EXPECT_EQ(window->edtmun->text(), QStringLiteral("13800005678"));
+    window->edtmun->clear();
+    Commit(window->edtmun, QStringLiteral("一三八１39"));
+    EXPECT_EQ(window->edtmun->text(), QStringLiteral("39"));
 }
 
 TEST_F(MobileWindowTest, AKeyWithoutRowShowsTheNumberAlone) {
