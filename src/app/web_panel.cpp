@@ -53,8 +53,18 @@ WebPanel::WebPanel(QNetworkAccessManager &manager, QWidget *parent) : QTextBrows
     setOpenLinks(false);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(this, &QTextBrowser::anchorClicked, this,
-            [](const QUrl &url) { mingshu::CurrentPlatform().openUrl(url.toString().toStdString()); });
+    // A link opens in the desktop's browser, relative ones against the page they stand on; only web and mail
+    // links are followed, never a file or program on this machine.
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl &link) {
+        QUrl target = shown_url_.resolved(link);
+        QString scheme = target.scheme();
+        if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto"))
+            mingshu::CurrentPlatform().openUrl(target.toString().toStdString());
+    });
+}
+
+QVariant WebPanel::loadResource(int, const QUrl &) {
+    return {};
 }
 
 void WebPanel::navigate(const QString &address) {
@@ -65,11 +75,12 @@ void WebPanel::navigate(const QString &address) {
     if (url.scheme() != QLatin1String("http") && url.scheme() != QLatin1String("https"))
         return; // only web pages; a local file or another scheme named by the news list is not opened
     QPointer<WebPanel> self(this);
-    reply_ = FetchPage(manager_, url, timeout_ms_, [self, address](bool ok, const QByteArray &body) {
+    reply_ = FetchPage(manager_, url, timeout_ms_, [self, address, url](bool ok, const QByteArray &body) {
         if (!self || !ok || self->requested_ != address)
             return;
         self->setHtml(QString::fromUtf8(body));
         self->shown_ = address;
+        self->shown_url_ = url;
         emit self->pageShown(address);
     });
 }

@@ -40,6 +40,9 @@ public:
     // Keeps the page clear of the part of the panel that lies outside its host's visible area.
     void setContentInset(int left, int top) { setViewportMargins(left, top, 0, 0); }
 
+    // Pages are shown as text only: no picture, style sheet or other resource is loaded, from the net or the disk.
+    QVariant loadResource(int type, const QUrl &name) override;
+
 signals:
     void pageShown(const QString &address);
 
@@ -48,6 +51,7 @@ private:
     QPointer<QNetworkReply> reply_;
     QString requested_;
     QString shown_;
+    QUrl shown_url_;
     int timeout_ms_ = kDefaultFetchTimeoutMs;
 };
 

@@ -148,6 +148,14 @@ TEST_F(ShellNewsTest, FlagsTenShowTheMainPanelOnly) {
     ASSERT_TRUE(page.wait(4000));
     EXPECT_FALSE(window->Timer2->isActive());
     EXPECT_FALSE(window->Timer1->isActive());
+
+    // Links of a page open in the browser, relative ones against the page; nothing on this machine is opened.
+    for (const char *link : {"more.html", "https://other.test/x", "mailto:a@b.test", "file:///etc/passwd",
+                             "/usr/bin/xterm", "javascript:alert(1)"})
+        emit news->mainPanel()->anchorClicked(QUrl(QString::fromUtf8(link)));
+    EXPECT_EQ(platform.opened,
+              (std::vector<std::string>{"http://" + server.host() + "/more.html", "https://other.test/x",
+                                        "mailto:a@b.test", "http://" + server.host() + "/usr/bin/xterm"}));
 }
 
 TEST_F(ShellNewsTest, AFailedOrMalformedFlagPageSwitchesBothPanelsOff) {
