@@ -58,7 +58,7 @@ TEST(OnlineName, AnEmptyNicknameHasNoTrait) {
 }
 
 TEST(OnlineName, CharactersOutsideGbkAreRefused) {
-    for (const char *nickname : {"😀", "小明😀", "\xF0\x9F\x98", "한국", "ǹg"})
+    for (const char *nickname : {"😀", "小明😀", "\xF0\x9F\x98", "한국"})
         EXPECT_THROW(num::GetOnlineNameTrait(nickname), num::SpecialCharacterError) << nickname;
     try {
         num::OnlineNameLetters("😀");
