@@ -512,9 +512,14 @@ TEST(ReaderScreenshots, SaveWindowsOnRealContent) {
     save(viewer, "picture-article");
     TFrmFlash *flash = ShowAnimation(2, &main);
     save(flash, "lot-before");
-    flash->LotCylinder->shakeMs = 10;
-    flash->LotCylinder->fallMs = 10;
+    flash->LotCylinder->shakeMs = 600;
+    flash->LotCylinder->fallMs = 600;
     flash->LotCylinder->startDraw();
+    QTest::qWait(150);
+    save(flash, "lot-shaking");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return flash->LotCylinder->phase() == TLotCylinder::Phase::Falling; }, 3000));
+    QTest::qWait(250);
+    save(flash, "lot-falling");
     ASSERT_TRUE(QTest::qWaitFor([&] { return flash->LotCylinder->phase() == TLotCylinder::Phase::Shown; }, 3000));
     save(flash, "lot-after");
     TFrm_NanNv chart(&main);
