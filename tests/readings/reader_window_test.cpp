@@ -41,12 +41,6 @@ template <typename T> std::vector<T *> TopLevel() {
     return out;
 }
 
-// Closes and frees every reader window a test left open.
-template <typename T> void CloseAll() {
-    for (T *w : TopLevel<T>())
-        delete w;
-}
-
 class ReaderWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
