@@ -80,6 +80,12 @@ TEST_F(ShellExitTest, YesClosesTheMainWindowAfterOneQuestion) {
 
 TEST_F(ShellExitTest, YesEndsTheApplicationsLoop) {
     QApplication::setQuitOnLastWindowClosed(true);
+    // A reader window left open does not keep the program alive.
+    window->findMenuAction(QStringLiteral("什么是八字"))->trigger();
+    int visible = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        visible += w->isVisible();
+    ASSERT_EQ(visible, 2);
     int asked = 0;
     QTimer::singleShot(0, [&] {
         QTimer::singleShot(0, [&] {
