@@ -7,7 +7,8 @@ namespace mingshu::numerology {
 namespace {
 
 std::string Shown(const std::string &stored) {
-    return stored == kNoReading ? stored : content::DescrambleText(stored, content::kScrambleKey, content::kScrambleRounds);
+    return stored == kNoReading ? stored
+                                : content::DescrambleText(stored, content::kScrambleKey, content::kScrambleRounds);
 }
 
 } // namespace
@@ -28,60 +29,54 @@ NameAnalysis ComputeNameAnalysis(content::Query &query, const std::string &surna
     return a;
 }
 
+namespace {
+
+// "天格: 12" … "外格: 2", in the order heaven, earth, person, total, outer.
+std::vector<std::string> GridNumberLines(const NameAnalysis &a) {
+    static const char *const kNames[5] = {"天格: ", "地格: ", "人格: ", "总格: ", "外格: "};
+    std::vector<std::string> lines;
+    for (int g = 0; g < 5; ++g)
+        lines.push_back(kNames[g] + std::to_string(a.grid[g]));
+    return lines;
+}
+
+// Under its heading, the reading of each grid but the total: "天格12分析:", four blanks and the reading,
+// an empty line between grids.
+std::vector<std::string> GridDetailLines(const NameAnalysis &a) {
+    const std::pair<GridKind, const char *> order[] = {
+        {GridKind::Heaven, "天格"}, {GridKind::Earth, "地格"}, {GridKind::Person, "人格"}, {GridKind::Outer, "外格"}};
+    std::vector<std::string> lines;
+    for (const auto &[grid, name] : order) {
+        if (!lines.empty())
+            lines.push_back("");
+        int g = static_cast<int>(grid);
+        lines.push_back(name + std::to_string(a.grid[g]) + "分析:");
+        lines.push_back("    " + a.reading[g]);
+    }
+    return lines;
+}
+
+void Add(std::vector<std::string> &to, const std::vector<std::string> &lines) {
+    to.insert(to.end(), lines.begin(), lines.end());
+}
+
+} // namespace
+
 std::vector<std::string> NameAnalysisCommandLines(const std::string &surname, const std::string &given_name,
                                                   const NameAnalysis &a) {
-    auto n = [&](GridKind g) { return std::to_string(a.grid[static_cast<int>(g)]); };
-    auto r = [&](GridKind g) { return a.reading[static_cast<int>(g)]; };
-    return {surname + given_name + ",您的姓名经过系统的分析,结果如下:",
-            "",
-            "",
-            "天格: " + n(GridKind::Heaven),
-            "地格: " + n(GridKind::Earth),
-            "人格: " + n(GridKind::Person),
-            "总格: " + n(GridKind::Total),
-            "外格: " + n(GridKind::Outer),
-            "",
-            "",
-            r(GridKind::Total),
-            "",
-            "补充:",
-            "天格" + n(GridKind::Heaven) + "分析:",
-            "    " + r(GridKind::Heaven),
-            "",
-            "地格" + n(GridKind::Earth) + "分析:",
-            "    " + r(GridKind::Earth),
-            "",
-            "人格" + n(GridKind::Person) + "分析:",
-            "    " + r(GridKind::Person),
-            "",
-            "外格" + n(GridKind::Outer) + "分析:",
-            "    " + r(GridKind::Outer)};
+    std::vector<std::string> lines = {surname + given_name + ",您的姓名经过系统的分析,结果如下:", "", ""};
+    Add(lines, GridNumberLines(a));
+    Add(lines, {"", "", a.reading[static_cast<int>(GridKind::Total)], "", "补充:"});
+    Add(lines, GridDetailLines(a));
+    return lines;
 }
 
 std::vector<std::string> NameAnalysisSectionLines(const NameAnalysis &a) {
-    auto n = [&](GridKind g) { return std::to_string(a.grid[static_cast<int>(g)]); };
-    auto r = [&](GridKind g) { return a.reading[static_cast<int>(g)]; };
-    return {"【姓名分析】",
-            "天格: " + n(GridKind::Heaven),
-            "地格: " + n(GridKind::Earth),
-            "人格: " + n(GridKind::Person),
-            "总格: " + n(GridKind::Total),
-            "外格: " + n(GridKind::Outer),
-            "",
-            r(GridKind::Total),
-            "",
-            "详细分析:",
-            "天格" + n(GridKind::Heaven) + "分析:",
-            "    " + r(GridKind::Heaven),
-            "",
-            "地格" + n(GridKind::Earth) + "分析:",
-            "    " + r(GridKind::Earth),
-            "",
-            "人格" + n(GridKind::Person) + "分析:",
-            "    " + r(GridKind::Person),
-            "",
-            "外格" + n(GridKind::Outer) + "分析:",
-            "    " + r(GridKind::Outer)};
+    std::vector<std::string> lines = {"【姓名分析】"};
+    Add(lines, GridNumberLines(a));
+    Add(lines, {"", a.reading[static_cast<int>(GridKind::Total)], "", "详细分析:"});
+    Add(lines, GridDetailLines(a));
+    return lines;
 }
 
 ThreeTalentsReading ComputeThreeTalents(content::Query &query, const std::string &surname,

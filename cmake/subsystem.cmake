@@ -1,0 +1,18 @@
+# mingshu_subsystem(NAME DEPENDS lib...)
+# The .cpp files of the calling folder whose names start with a lower-case letter are its logic (no Qt) and
+# become the library mingshu_NAME; those starting with a capital are window units and join mingshu_gui.
+function(mingshu_subsystem name)
+    cmake_parse_arguments(S "" "" "DEPENDS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    set(logic ${sources})
+    list(FILTER logic INCLUDE REGEX "/[a-z][a-z0-9_]*\\.cpp$")
+    set(windows ${sources})
+    list(FILTER windows INCLUDE REGEX "/[A-Z][A-Za-z0-9_]*\\.cpp$")
+    add_library(mingshu_${name} STATIC ${logic})
+    target_include_directories(mingshu_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(mingshu_${name} PUBLIC ${S_DEPENDS})
+    if(windows)
+        target_sources(mingshu_gui PRIVATE ${windows})
+    endif()
+    target_link_libraries(mingshu_gui PUBLIC mingshu_${name})
+endfunction()
