@@ -44,7 +44,14 @@ RADICAL_FIXES = {54: 3, 98: 5, 114: 5, 194: 10, 206: 13, 213: 16}  # 廴 瓦 禸
 RADICAL_BLOCKS = [(1, 1), (7, 2), (30, 3), (61, 4), (95, 5), (118, 6), (147, 7), (167, 8), (176, 9), (187, 10),
                   (195, 11), (201, 12), (205, 13), (209, 14), (211, 15), (212, 16), (214, 17)]
 
-FIELDS = {"kTraditionalVariant", "kFrequency", "kKangXi", "kRSKangXi", "kRSUnicode", "kTotalStrokes"}
+FIELDS = {"kTraditionalVariant", "kFrequency", "kGradeLevel", "kKangXi", "kRSKangXi", "kRSUnicode", "kTotalStrokes"}
+
+# The most common surnames, roughly by how many people bear them. A `like` lookup scans the table from the top
+# and stops at the first row holding the character, so these rows come first, then the characters a school
+# child learns (by grade), then the rest of GB2312, then the rest of GBK.
+COMMON_SURNAMES = ("王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾肖田董袁潘于蒋蔡余杜叶程苏魏吕丁"
+                   "任沈姚卢姜崔钟谭陆汪范金石廖贾夏韦付方白邹孟熊秦邱江尹薛闫段雷侯龙史陶黎贺顾毛郝龚邵万钱严覃武"
+                   "戴莫孔向汤欧阳司上官诸葛令狐皇甫")
 
 
 def read_unihan():
@@ -62,9 +69,10 @@ def read_unihan():
     return data
 
 
-def gbk_hanzi():
-    """Every ideograph GBK encodes, in the order of the table: GB2312's hanzi first (the common ones, so a
-    `like` scan meets them early), then the rest of GBK by code."""
+def gbk_hanzi(unihan):
+    """Every ideograph GBK encodes, in the order of the table: the common surnames, the characters of the
+    school grades, the rest of GB2312's hanzi, then the rest of GBK by code, so a `like` scan meets the
+    characters of names early."""
     chars = []
     for lead in range(0x81, 0xFF):
         for trail in range(0x40, 0xFF):
@@ -78,7 +86,13 @@ def gbk_hanzi():
             if name.startswith("CJK UNIFIED IDEOGRAPH") or name.startswith("CJK COMPATIBILITY IDEOGRAPH") \
                     or ch == "\u3007":
                 in_gb2312 = 0xB0 <= lead <= 0xF7 and trail >= 0xA1
-                chars.append((0 if in_gb2312 else 1, lead * 256 + trail, ch))
+                if ch in COMMON_SURNAMES:
+                    rank = (0, COMMON_SURNAMES.index(ch))
+                elif "kGradeLevel" in unihan.get(ch, {}):
+                    rank = (1, int(unihan[ch]["kGradeLevel"]))
+                else:
+                    rank = (2 if in_gb2312 else 3, 0)
+                chars.append((rank, lead * 256 + trail, ch))
     chars.sort()
     return [ch for _, _, ch in chars]
 
@@ -180,7 +194,7 @@ def main():
     overrides = read_overrides()
 
     rows, missing = [], []
-    for ch in gbk_hanzi():
+    for ch in gbk_hanzi(unihan):
         if ch in NUMERALS:
             count = NUMERALS[ch]
         elif ch in overrides:

@@ -9,6 +9,7 @@
 #include <sqlite3.h>
 
 #include <charconv>
+#include <cctype>
 #include <filesystem>
 
 namespace mingshu::content {
@@ -41,13 +42,35 @@ struct Statement {
     }
 };
 
-// Opens the database read-only. The path goes to SQLite as a plain file name, not a URI, so blanks, ";", "#",
-// "?" and Chinese characters in the program directory need no escaping.
+// A file name as a "file:" URI: every byte outside the unreserved set is percent-encoded, so blanks, ";", "#",
+// "?", "%" and Chinese characters in the program directory reach SQLite unchanged.
+std::string FileUri(const std::string &path) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (unsigned char c : path) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~')
+            uri += static_cast<char>(c);
+        else {
+            uri += '%';
+            uri += digits[c >> 4];
+            uri += digits[c & 15];
+        }
+    }
+    return uri;
+}
+
+// Opens the database read-only. The files never change while the program runs, so SQLite is told they are
+// immutable: no locks are taken and no change checks are made, which halves the cost of a lookup that opens
+// its own connection.
 void OpenReadOnly(const std::string &connection_string, Connection &connection) {
     std::string path = DataSourceOf(connection_string);
     if (path.empty())
         throw SilentAbort{};
-    int rc = sqlite3_open_v2(path.c_str(), &connection.db, SQLITE_OPEN_READONLY, nullptr);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        throw SilentAbort{};
+    int rc = sqlite3_open_v2((FileUri(path) + "?immutable=1").c_str(), &connection.db,
+                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK)
         throw SilentAbort{};
 }
