@@ -1,6 +1,8 @@
 // Qt implementations of the platform services.
 #include "app/qt_platform.h"
 
+#include "app/gui_helpers.h"
+
 #include <QApplication>
 #include <QDate>
 #include <QDesktopServices>
@@ -36,7 +38,9 @@ bool QtPlatform::askYesNo(const std::string &text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void QtPlatform::beep() { QApplication::beep(); }
+void QtPlatform::beep() {
+    QApplication::beep();
+}
 
 std::string QtPlatform::programDirectory() {
     QString dir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
@@ -47,33 +51,32 @@ std::string QtPlatform::programDirectory() {
 
 std::chrono::year_month_day QtPlatform::today() {
     QDate d = QDate::currentDate();
-    return std::chrono::year_month_day{std::chrono::year{d.year()}, std::chrono::month{static_cast<unsigned>(d.month())},
+    return std::chrono::year_month_day{std::chrono::year{d.year()},
+                                       std::chrono::month{static_cast<unsigned>(d.month())},
                                        std::chrono::day{static_cast<unsigned>(d.day())}};
 }
 
 void QtPlatform::openUrl(const std::string &url) {
     QString u = QString::fromStdString(url);
-    QUrl target = u.contains(QStringLiteral("://")) || u.startsWith(QStringLiteral("mailto:")) ? QUrl(u)
-                                                                                                : QUrl::fromLocalFile(u);
+    QUrl target =
+        u.contains(QStringLiteral("://")) || u.startsWith(QStringLiteral("mailto:")) ? QUrl(u) : QUrl::fromLocalFile(u);
     QDesktopServices::openUrl(target);
 }
 
 std::string QtPlatform::readSetting(const std::string &key) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Mingshu"), QStringLiteral("Mingshu"));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Mingshu"),
+                       QStringLiteral("Mingshu"));
     return settings.value(QString::fromStdString(key)).toString().toStdString();
 }
 
 void QtPlatform::writeSetting(const std::string &key, const std::string &value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Mingshu"), QStringLiteral("Mingshu"));
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Mingshu"),
+                       QStringLiteral("Mingshu"));
     settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
 }
 
 void ApplyApplicationFont() {
-    QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPixelSize(12);
-    QApplication::setFont(font);
+    QApplication::setFont(gui::SongFont(12));
 }
 
 void InstallChineseTranslations() {

@@ -1,6 +1,8 @@
 // TFRM_Date: the perpetual calendar window. Everything it shows about a day comes from the almanac.
 #include "calendar/DateWin.h"
 
+#include "app/gui_helpers.h"
+
 #include "calendar/almanac.h"
 #include "common/platform.h"
 
@@ -33,14 +35,7 @@ constexpr int kStarSignColour = 16744703;
 constexpr int kHighlightColour = 8512126;
 constexpr int kMonthColour = 12615808;
 
-QFont SongFont(int pixels, bool bold = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
+using mingshu::gui::SongFont;
 
 void SetTextColour(QWidget *widget, const QColor &colour) {
     QPalette palette = widget->palette();

@@ -16,15 +16,6 @@
 
 namespace mingshu::forms {
 
-QFont SongFont(int pixels, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 QString Q(const std::string &utf8) {
     return QString::fromStdString(utf8);
 }
@@ -67,15 +58,6 @@ void SetUpDialog(QDialog *dialog, const char *name, const QString &caption, cons
                            Qt::WindowCloseButtonHint);
     dialog->setFixedSize(client);
     dialog->setFont(SongFont(12));
-}
-
-void CentreOnScreen(QWidget *window) {
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 void Guarded(const std::function<void()> &body) {

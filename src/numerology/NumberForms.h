@@ -2,6 +2,8 @@
 // and TEightyOneForm, the common body of the QQ window and the any-number window.
 #pragma once
 
+#include "app/gui_helpers.h"
+
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
@@ -16,7 +18,7 @@ class QPushButton;
 
 namespace mingshu::forms {
 
-QFont SongFont(int pixels = 12, bool bold = false);
+using gui::SongFont;
 QString Q(const std::string &utf8);
 void SetTextColour(QWidget *widget, const QColor &colour);
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry);
@@ -25,7 +27,7 @@ QLabel *MakeWrappedLabel(QWidget *parent, const char *name, const QRect &geometr
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry);
 // The dialog frame of these windows: title and close box, no minimise or maximise box, a fixed client size.
 void SetUpDialog(QDialog *dialog, const char *name, const QString &caption, const QSize &client);
-void CentreOnScreen(QWidget *window);
+using gui::CentreOnScreen;
 
 // Runs a handler body the way the program's general error handler would: a failed content lookup ends it
 // silently, any other failure is shown. Nothing is thrown back into Qt's event loop.

@@ -1,6 +1,8 @@
 // Small helpers shared by the reader windows: colours given as colour values, the song-style font, centring.
 #pragma once
 
+#include "app/gui_helpers.h"
+
 #include <QColor>
 #include <QFont>
 #include <QGuiApplication>
@@ -19,24 +21,8 @@ inline QColor WinColour(int value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
 
-// 宋体 where it exists; fontconfig finds a CJK face elsewhere.
-inline QFont SongFont(int pixels, bool bold = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                      QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-inline void CentreOnScreen(QWidget *window) {
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
+using gui::CentreOnScreen;
+using gui::SongFont;
 
 inline QString JoinedLines(const std::vector<std::string> &lines) {
     QStringList out;
