@@ -30,8 +30,17 @@ void CombinedReport(benchmark::State &state, const char *surname, const char *gi
     mingshu::InstallPlatform(nullptr);
 }
 
-BENCHMARK_CAPTURE(CombinedReport, ZhangSan, "张", "三")->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(CombinedReport, OuyangMingyue, "欧阳", "明月")->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(CombinedReport, SimaGuang, "司马", "光")->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(CombinedReport, ZhangSan, "张", "三")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(CombinedReport, OuyangMingyue, "欧阳", "明月")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(CombinedReport, SimaGuang, "司马", "光")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

@@ -25,8 +25,8 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 using mingshu::app::MenuEntry;
 using mingshu::app::Op;
@@ -34,7 +34,9 @@ using mingshu::app::OpArg;
 
 namespace {
 
-QString Q(const std::string &s) { return QString::fromStdString(s); }
+QString Q(const std::string &s) {
+    return QString::fromStdString(s);
+}
 
 // Keeps an edit within a number of GBK bytes, also for pasted text: the longest prefix that fits is kept,
 // and characters GBK cannot hold are dropped.
@@ -89,7 +91,8 @@ protected:
         f.setBold(true);
         p.setFont(f);
         p.setPen(QColor(0xff, 0xe0, 0x9a));
-        p.drawText(QRect(24, 0, width(), height() - 14), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("明枢算命系统"));
+        p.drawText(QRect(24, 0, width(), height() - 14), Qt::AlignVCenter | Qt::AlignLeft,
+                   QStringLiteral("明枢算命系统"));
         f.setPixelSize(13);
         f.setBold(false);
         p.setFont(f);
@@ -394,8 +397,10 @@ void TFrmmain::buildBottomBar(QVBoxLayout *column) {
     row->setContentsMargins(200, 3, 8, 3);
     row->setSpacing(6);
     row->addStretch(1);
-    const std::pair<const char *, Op> buttons[] = {{"打印", Op::PrintReport}, {"保存", Op::SaveReport},
-                                                   {"QQ服务", Op::QQChat},    {"客户服务", Op::Service},
+    const std::pair<const char *, Op> buttons[] = {{"打印", Op::PrintReport},
+                                                   {"保存", Op::SaveReport},
+                                                   {"QQ服务", Op::QQChat},
+                                                   {"客户服务", Op::Service},
                                                    {"退出", Op::Exit}};
     for (const auto &[caption, op] : buttons) {
         auto *b = new QPushButton(QString::fromUtf8(caption), bottomBar);
@@ -464,7 +469,9 @@ void TFrmmain::buildCommandPanel() {
     commandPanel->setWidget(content);
 }
 
-void TFrmmain::registerOp(Op op, OpHandler handler) { handlers_[op] = std::move(handler); }
+void TFrmmain::registerOp(Op op, OpHandler handler) {
+    handlers_[op] = std::move(handler);
+}
 
 void TFrmmain::runOp(Op op, const OpArg &arg) {
     auto it = handlers_.find(op);
@@ -499,7 +506,9 @@ mingshu::app::InputBar TFrmmain::inputBar() const {
     return in;
 }
 
-bool TFrmmain::ReadBirthProfile() { return mingshu::app::ReadBirthProfile(inputBar(), profile_); }
+bool TFrmmain::ReadBirthProfile() {
+    return mingshu::app::ReadBirthProfile(inputBar(), profile_);
+}
 
 bool TFrmmain::WriteBirthSection() {
     int year = static_cast<int>(mingshu::CurrentPlatform().today().year());

@@ -82,7 +82,7 @@ public:
     // Report area
     QWidget *reportArea = nullptr;
     QPlainTextEdit *RzMemo1 = nullptr;
-    QWidget *EmbeddedWB1 = nullptr; // web panel over the report area
+    QWidget *EmbeddedWB1 = nullptr;  // web panel over the report area
     QPlainTextEdit *Memo1 = nullptr; // hidden line list of the news rotation
     // Banner strip
     QWidget *banner = nullptr;

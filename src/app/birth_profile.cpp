@@ -97,8 +97,9 @@ bool ReadBirthProfile(const InputBar &input, BirthProfile &profile) {
     std::string date_text = profile.BirthYear + "-" + profile.BirthMonth + "-" + profile.BirthDay;
     auto date = ParseDate(date_text);
     // The date text is stored without leading zeros, as the user would write it.
-    date_text = std::to_string(static_cast<int>(date.year())) + "-" + std::to_string(static_cast<unsigned>(date.month())) +
-                "-" + std::to_string(static_cast<unsigned>(date.day()));
+    date_text = std::to_string(static_cast<int>(date.year())) + "-" +
+                std::to_string(static_cast<unsigned>(date.month())) + "-" +
+                std::to_string(static_cast<unsigned>(date.day()));
 
     auto lunar = calendar::SolarToLunar(date);
     std::string year_name = calendar::GanZhiYearName(lunar.Year - 1864);
@@ -107,8 +108,8 @@ bool ReadBirthProfile(const InputBar &input, BirthProfile &profile) {
         profile.LunarText.clear();
         profile.ZodiacAnimal.clear();
     } else {
-        profile.LunarText = year_name + calendar::LunarMonthName(lunar.Month, lunar.IsLeap) +
-                            calendar::LunarDayName(lunar.Day);
+        profile.LunarText =
+            year_name + calendar::LunarMonthName(lunar.Month, lunar.IsLeap) + calendar::LunarDayName(lunar.Day);
         // The year name is stem, branch, "(", animal, "年)": the animal is the fourth character.
         profile.ZodiacAnimal = GbkCopy(year_name, 6, 2);
     }
@@ -144,9 +145,9 @@ bool WriteBirthSection(const InputBar &input, BirthProfile &profile, ReportView 
         auto date = ParseDate(profile.BirthDateText);
         char year_text[16];
         std::snprintf(year_text, sizeof year_text, "%04d", static_cast<int>(date.year()));
-        report.append("生日（公历）：" + std::string(year_text) + "年" + TwoDigits(static_cast<unsigned>(date.month())) +
-                      "月" + TwoDigits(static_cast<unsigned>(date.day())) + "日" + Trim(GbkCopy(profile.BirthHour, 4, 2)) +
-                      "点");
+        report.append(
+            "生日（公历）：" + std::string(year_text) + "年" + TwoDigits(static_cast<unsigned>(date.month())) + "月" +
+            TwoDigits(static_cast<unsigned>(date.day())) + "日" + Trim(GbkCopy(profile.BirthHour, 4, 2)) + "点");
         report.append("生日（农历）：" + Trim(profile.LunarText));
         report.append("生肖：" + profile.ZodiacAnimal);
         report.append("星座：" + profile.StarSign);

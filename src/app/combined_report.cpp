@@ -17,7 +17,9 @@ void Append(ReportView &report, const std::vector<std::string> &lines) {
         report.append(l);
 }
 
-bool HasName(const BirthProfile &p) { return !p.Surname.empty() && !p.GivenName.empty(); }
+bool HasName(const BirthProfile &p) {
+    return !p.Surname.empty() && !p.GivenName.empty();
+}
 
 } // namespace
 

@@ -9,15 +9,45 @@ namespace mingshu::app {
 enum class Op {
     None, // present, does nothing
     // report (shell)
-    BirthInfo, CombinedReport, NewReport, OpenReport, SaveReport, PageSetup, PrintReport, ScrollTop, Exit,
+    BirthInfo,
+    CombinedReport,
+    NewReport,
+    OpenReport,
+    SaveReport,
+    PageSetup,
+    PrintReport,
+    ScrollTop,
+    Exit,
     // single readings into the report view
-    NamingBook, NameAnalysis, ThreeTalents, ZodiacReading, BloodReading, StarSignReading, StarTopic,
+    NamingBook,
+    NameAnalysis,
+    ThreeTalents,
+    ZodiacReading,
+    BloodReading,
+    StarSignReading,
+    StarTopic,
     // windows
-    OpenMobile, OpenQQ, OpenOtherNumber, OpenNickname, OpenBoneWeight, OpenNanNv, OpenCalendar, About, Service,
+    OpenMobile,
+    OpenQQ,
+    OpenOtherNumber,
+    OpenNickname,
+    OpenBoneWeight,
+    OpenNanNv,
+    OpenCalendar,
+    About,
+    Service,
     // shared windows fed with a key
-    Article, PictureArticle, Omen, Animation,
+    Article,
+    PictureArticle,
+    Omen,
+    Animation,
     // shell and addresses
-    HelpTopics, HomePage, MailUs, QQChat, Upgrade, OtherProducts,
+    HelpTopics,
+    HomePage,
+    MailUs,
+    QQChat,
+    Upgrade,
+    OtherProducts,
 };
 
 // The key an operation gets: an article code, a title or caption, a kind or number.

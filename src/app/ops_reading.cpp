@@ -84,14 +84,16 @@ void RegisterReadingOperations(TFrmmain &window) {
     });
     window.registerOp(Op::ThreeTalents,
                       [w](const OpArg &) { RunThreeTalentsCommand(w->profile(), w->report(), w->ADOQname); });
-    window.registerOp(Op::BloodReading,
-                      [w](const OpArg &) { RunBirthSignCommand(readings::BirthSign::BloodType, w->profile(), w->report()); });
+    window.registerOp(Op::BloodReading, [w](const OpArg &) {
+        RunBirthSignCommand(readings::BirthSign::BloodType, w->profile(), w->report());
+    });
     window.registerOp(Op::ZodiacReading, [w](const OpArg &) {
         RunBirthSignCommand(readings::BirthSign::Zodiac, w->profile(), w->report());
         w->ScrollReportToTop();
     });
-    window.registerOp(Op::StarSignReading,
-                      [w](const OpArg &) { RunBirthSignCommand(readings::BirthSign::StarSign, w->profile(), w->report()); });
+    window.registerOp(Op::StarSignReading, [w](const OpArg &) {
+        RunBirthSignCommand(readings::BirthSign::StarSign, w->profile(), w->report());
+    });
     window.registerOp(Op::NamingBook, [w](const OpArg &) { StoreNames(w->inputBar(), w->profile()); });
 
     window.registerOp(Op::NewReport, [w](const OpArg &) {
@@ -101,8 +103,9 @@ void RegisterReadingOperations(TFrmmain &window) {
         w->NameA->setFocus();
     });
     window.saveFileDialog = [w](const QString &proposed) -> std::optional<QString> {
-        QString name = QFileDialog::getSaveFileName(w, QStringLiteral("保存"), proposed, QStringLiteral("文本文件 (*.txt)"),
-                                                    nullptr, QFileDialog::DontConfirmOverwrite);
+        QString name =
+            QFileDialog::getSaveFileName(w, QStringLiteral("保存"), proposed, QStringLiteral("文本文件 (*.txt)"),
+                                         nullptr, QFileDialog::DontConfirmOverwrite);
         if (name.isEmpty())
             return std::nullopt;
         return name;

@@ -81,7 +81,8 @@ void WriteReportFile(const std::string &path, const std::vector<std::string> &li
     std::string temp_template = (dir / (".mingshu-save-XXXXXX")).string();
     int fd = mkstemp(temp_template.data());
     if (fd < 0)
-        throw CommandError("测算结果没有保存：无法在“" + dir.string() + "”中写入文件（" + std::strerror(errno) + "）。");
+        throw CommandError("测算结果没有保存：无法在“" + dir.string() + "”中写入文件（" + std::strerror(errno) +
+                           "）。");
     const char *p = bytes.data();
     std::size_t left = bytes.size();
     int error = 0;

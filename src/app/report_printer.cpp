@@ -111,12 +111,13 @@ ReportPrintSetup::ReportPrintSetup(QPrinter &printer, QStringList lines, QFont f
 void ReportPrintSetup::refreshSummary() {
     QPageLayout layout = printer_.pageLayout();
     QMarginsF m = layout.margins(QPageLayout::Millimeter);
-    summary_->setText(QStringLiteral("纸张：%1\n页边距（毫米）：上 %2  下 %3  左 %4  右 %5\n页眉、页脚区域：各 6.35 毫米")
-                          .arg(layout.pageSize().name())
-                          .arg(m.top(), 0, 'f', 1)
-                          .arg(m.bottom(), 0, 'f', 1)
-                          .arg(m.left(), 0, 'f', 1)
-                          .arg(m.right(), 0, 'f', 1));
+    summary_->setText(
+        QStringLiteral("纸张：%1\n页边距（毫米）：上 %2  下 %3  左 %4  右 %5\n页眉、页脚区域：各 6.35 毫米")
+            .arg(layout.pageSize().name())
+            .arg(m.top(), 0, 'f', 1)
+            .arg(m.bottom(), 0, 'f', 1)
+            .arg(m.left(), 0, 'f', 1)
+            .arg(m.right(), 0, 'f', 1));
 }
 
 void ReportPrintSetup::openPageDialog() {

@@ -43,10 +43,11 @@ constexpr std::array<const char *, 12> kBranchNames = {"子", "丑", "寅", "卯
                                                        "午", "未", "申", "酉", "戌", "亥"};
 constexpr std::array<const char *, 12> kAnimalNames = {"鼠", "牛", "虎", "兔", "龙", "蛇",
                                                        "马", "羊", "猴", "鸡", "狗", "猪"};
-constexpr std::array<const char *, 11> kNumeralNames = {"", "一", "二", "三", "四", "五",
-                                                        "六", "七", "八", "九", "十"};
+constexpr std::array<const char *, 11> kNumeralNames = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
-std::uint16_t Info(int year) { return kLunarInfo[static_cast<std::size_t>(year - kFirstYear)]; }
+std::uint16_t Info(int year) {
+    return kLunarInfo[static_cast<std::size_t>(year - kFirstYear)];
+}
 
 } // namespace
 
@@ -66,7 +67,9 @@ int LunarMonthDays(int year, int month) {
     return (Info(year) & mask) ? 30 : 29;
 }
 
-int LunarYearDays(int year) { return 348 + std::popcount(static_cast<unsigned>(Info(year) & 0xFFF0)) + LeapMonthDays(year); }
+int LunarYearDays(int year) {
+    return 348 + std::popcount(static_cast<unsigned>(Info(year) & 0xFFF0)) + LeapMonthDays(year);
+}
 
 LunarDate SolarToLunar(std::chrono::year_month_day date) {
     using namespace std::chrono;

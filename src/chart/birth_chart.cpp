@@ -14,9 +14,13 @@ constexpr std::array<const char *, 10> kChartStems = {"癸", "甲", "乙", "丙"
 constexpr std::array<const char *, 12> kChartBranches = {"亥", "子", "丑", "寅", "卯", "辰",
                                                          "巳", "午", "未", "申", "酉", "戌"};
 
-std::string Pillar(int stem, int branch) { return std::string(kChartStems[stem]) + kChartBranches[branch]; }
+std::string Pillar(int stem, int branch) {
+    return std::string(kChartStems[stem]) + kChartBranches[branch];
+}
 
-bool IsLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeapYear(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 struct Segment {
     int from_key, to_key, branch;
@@ -58,7 +62,8 @@ std::optional<ChartLines> ComputeChartLines(int year, int month, int day, int ho
             seg = &s;
     if (!seg) // month or day outside the calendar: no month pillar exists
         return std::nullopt;
-    int start_count = seg->from_key == 101 ? (day + 26) / 3 : ((month - seg->month_offset) * 30 + day - seg->day_offset) / 3;
+    int start_count =
+        seg->from_key == 101 ? (day + 26) / 3 : ((month - seg->month_offset) * 30 + day - seg->day_offset) / 3;
     int month_branch = seg->branch;
 
     int base_year = key >= 204 ? year - 3 : year - 4;
@@ -106,7 +111,11 @@ void ComputeBirthChart(int year, int month, int day, int hour, const std::string
     luck_line = lines->luck;
 }
 
-const std::string &ChartLine() { return chart_line; }
-const std::string &LuckLine() { return luck_line; }
+const std::string &ChartLine() {
+    return chart_line;
+}
+const std::string &LuckLine() {
+    return luck_line;
+}
 
 } // namespace mingshu::chart

@@ -27,7 +27,9 @@ void WriteLine(Context &ctx, const std::string &line) {
         ctx.out << ToGbk(part) << "\r\n";
 }
 
-void WriteError(Context &ctx, const std::string &message) { ctx.err << message << '\n'; }
+void WriteError(Context &ctx, const std::string &message) {
+    ctx.err << message << '\n';
+}
 
 std::chrono::year_month_day ParseDate(const std::string &text) {
     long long parts[3] = {0, 0, 0};

@@ -62,7 +62,8 @@ int ParseNumber(const std::string &text, const std::string &what);
 // A batch subcommand: with `-` as its one argument, every line of standard input is handled by `one`, which
 // returns the output line or throws Rejected; a rejected line prints an empty line and its message, and the run
 // ends with status 1. Otherwise the one argument is handled the same way.
-int RunBatch(Context &ctx, const std::vector<std::string> &args, const std::function<std::string(const std::string &)> &one);
+int RunBatch(Context &ctx, const std::vector<std::string> &args,
+             const std::function<std::string(const std::string &)> &one);
 
 // Parses "--name value" options into a map; throws UsageError for an unknown option or a missing value.
 std::map<std::string, std::string> ParseOptions(const std::vector<std::string> &args,

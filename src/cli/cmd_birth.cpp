@@ -23,9 +23,8 @@ std::string LunarLine(const std::string &arg) {
     return fields + "\t" + text + "\t" + animal;
 }
 
-Registrar lunar("lunar", "lunar DATE|-", [](Context &ctx, const std::vector<std::string> &args) {
-    return RunBatch(ctx, args, LunarLine);
-});
+Registrar lunar("lunar", "lunar DATE|-",
+                [](Context &ctx, const std::vector<std::string> &args) { return RunBatch(ctx, args, LunarLine); });
 
 Registrar starsign("starsign", "starsign DATE|-", [](Context &ctx, const std::vector<std::string> &args) {
     return RunBatch(ctx, args, [](const std::string &arg) { return calendar::GetStarSign(ParseDate(arg)); });
@@ -43,8 +42,9 @@ Registrar chart("chart", "chart YEAR MONTH DAY HOUR SEX", [](Context &ctx, const
     return kDone;
 });
 
-Registrar birth("birth", "birth --surname S --given-name G [--sex 男] [--blood A型] [--year Y] [--month M] [--day D] "
-                         "[--hour H] [--today DATE]",
+Registrar birth("birth",
+                "birth --surname S --given-name G [--sex 男] [--blood A型] [--year Y] [--month M] [--day D] "
+                "[--hour H] [--today DATE]",
                 [](Context &ctx, const std::vector<std::string> &args) {
                     InputBarOptions options(args);
                     app::BirthProfile profile;

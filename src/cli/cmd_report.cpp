@@ -48,8 +48,9 @@ Registrar grids("grids", "grids SURNAME GIVEN", [](Context &ctx, const std::vect
     return kDone;
 });
 
-Registrar report("report", "report --surname S --given-name G [--sex 男] [--blood A型] [--year Y] [--month M] "
-                           "[--day D] [--hour H] [--today DATE]",
+Registrar report("report",
+                 "report --surname S --given-name G [--sex 男] [--blood A型] [--year Y] [--month M] "
+                 "[--day D] [--hour H] [--today DATE]",
                  [](Context &ctx, const std::vector<std::string> &args) {
                      InputBarOptions options(args);
                      app::BirthProfile profile;

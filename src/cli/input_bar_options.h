@@ -13,8 +13,8 @@ struct InputBarOptions {
     int current_year = 0;
 
     explicit InputBarOptions(const std::vector<std::string> &args) {
-        auto o = ParseOptions(args, {"--surname", "--given-name", "--sex", "--blood", "--year", "--month", "--day",
-                                     "--hour", "--today"});
+        auto o = ParseOptions(
+            args, {"--surname", "--given-name", "--sex", "--blood", "--year", "--month", "--day", "--hour", "--today"});
         auto take = [&](const char *name, std::string &field) {
             if (auto it = o.find(name); it != o.end())
                 field = it->second;

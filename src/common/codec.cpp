@@ -76,6 +76,8 @@ bool IsGbkEncodable(std::string_view utf8) {
     return Convert("CP936", "UTF-8", utf8, out, false, {});
 }
 
-std::size_t GbkLength(std::string_view utf8) { return ToGbk(utf8).size(); }
+std::size_t GbkLength(std::string_view utf8) {
+    return ToGbk(utf8).size();
+}
 
 } // namespace mingshu

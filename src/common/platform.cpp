@@ -11,14 +11,28 @@ ConsolePlatform console_platform;
 Platform *current = nullptr;
 } // namespace
 
-Platform &CurrentPlatform() { return current ? *current : console_platform; }
-void InstallPlatform(Platform *platform) { current = platform; }
-void ShowInfo(const std::string &text) { CurrentPlatform().showInfo(text); }
-std::string GetProgramDirectory() { return CurrentPlatform().programDirectory(); }
+Platform &CurrentPlatform() {
+    return current ? *current : console_platform;
+}
+void InstallPlatform(Platform *platform) {
+    current = platform;
+}
+void ShowInfo(const std::string &text) {
+    CurrentPlatform().showInfo(text);
+}
+std::string GetProgramDirectory() {
+    return CurrentPlatform().programDirectory();
+}
 
-void ConsolePlatform::showInfo(const std::string &text) { std::cerr << text << '\n'; }
-void ConsolePlatform::showError(const std::string &text) { std::cerr << text << '\n'; }
-bool ConsolePlatform::askYesNo(const std::string &) { return false; }
+void ConsolePlatform::showInfo(const std::string &text) {
+    std::cerr << text << '\n';
+}
+void ConsolePlatform::showError(const std::string &text) {
+    std::cerr << text << '\n';
+}
+bool ConsolePlatform::askYesNo(const std::string &) {
+    return false;
+}
 void ConsolePlatform::beep() {}
 
 std::string ConsolePlatform::programDirectory() {
@@ -40,7 +54,9 @@ std::chrono::year_month_day ConsolePlatform::today() {
 }
 
 void ConsolePlatform::openUrl(const std::string &) {}
-std::string ConsolePlatform::readSetting(const std::string &) { return {}; }
+std::string ConsolePlatform::readSetting(const std::string &) {
+    return {};
+}
 void ConsolePlatform::writeSetting(const std::string &, const std::string &) {}
 
 } // namespace mingshu

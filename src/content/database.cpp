@@ -8,8 +8,8 @@
 
 #include <sqlite3.h>
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <filesystem>
 
 namespace mingshu::content {

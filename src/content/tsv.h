@@ -45,7 +45,8 @@ inline std::vector<std::string> SplitTsvLine(const std::string &line) {
     std::size_t start = 0;
     for (;;) {
         std::size_t tab = line.find('\t', start);
-        fields.push_back(UnescapeTsvField(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
+        fields.push_back(
+            UnescapeTsvField(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start)));
         if (tab == std::string::npos)
             break;
         start = tab + 1;

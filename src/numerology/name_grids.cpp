@@ -18,13 +18,15 @@ struct Part {
     bool one_character() const { return gbk.size() <= 2; }
 };
 
-int Strokes(const std::string &character) { return character.empty() ? 0 : GetStrokeCount(character); }
+int Strokes(const std::string &character) {
+    return character.empty() ? 0 : GetStrokeCount(character);
+}
 
 } // namespace
 
 int GetStrokeCount(const std::string &character) {
-    auto row = content::LookupRow(content::FileDbConnectionString(),
-                                  "Select num from bihua where hanzi like " + content::QuoteLiteral("%" + character + "%"));
+    auto row = content::LookupRow(content::FileDbConnectionString(), "Select num from bihua where hanzi like " +
+                                                                         content::QuoteLiteral("%" + character + "%"));
     if (!row)
         return 0;
     long long value = 0;
@@ -54,7 +56,8 @@ int GetGridNumber(const std::string &surname, const std::string &given_name, Gri
         // Exactly one double-byte character in each part; a one-byte part is no such name.
         if (s.gbk.size() == 2 && g.gbk.size() == 2)
             return 2;
-        return GetGridNumber(surname, given_name, GridKind::Total) - GetGridNumber(surname, given_name, GridKind::Person) + 1;
+        return GetGridNumber(surname, given_name, GridKind::Total) -
+               GetGridNumber(surname, given_name, GridKind::Person) + 1;
     }
     return 0;
 }

@@ -18,8 +18,8 @@ inline constexpr const char *kNoReading = "无结果,请听下回分解";
 std::string GetNameReading(content::Query &query, int number);
 
 struct NameAnalysis {
-    std::array<int, 5> grid{};             // Heaven, Earth, Person, Total, Outer
-    std::array<std::string, 5> reading{};  // readable texts, in the same order
+    std::array<int, 5> grid{};            // Heaven, Earth, Person, Total, Outer
+    std::array<std::string, 5> reading{}; // readable texts, in the same order
 };
 
 // Every stroke and reading lookup of the analysis, done before anything is written.

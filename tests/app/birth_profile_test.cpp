@@ -45,9 +45,9 @@ TEST(ReadBirthProfile, EmptyInputsStopInOrderWithTheirMessage) {
         const char *message;
     };
     const Case cases[] = {
-        {&InputBar::NameA, "姓不能为空!"},    {&InputBar::NameB, "名不能为空!"},
-        {&InputBar::Xuxing, "血型不能为空!"}, {&InputBar::SYear, "请选择出生年!"},
-        {&InputBar::SMonth, "请选择出生月!"}, {&InputBar::Sday, "请选择出生日!"},
+        {&InputBar::NameA, "姓不能为空!"},     {&InputBar::NameB, "名不能为空!"},
+        {&InputBar::Xuxing, "血型不能为空!"},  {&InputBar::SYear, "请选择出生年!"},
+        {&InputBar::SMonth, "请选择出生月!"},  {&InputBar::Sday, "请选择出生日!"},
         {&InputBar::Shour, "请选择出生小时!"},
     };
     for (const auto &c : cases) {
@@ -76,7 +76,8 @@ TEST(ReadBirthProfile, ImpossibleDateFailsAfterTheChecks) {
     mingshu::testing::RecordingPlatform platform;
     BirthProfile p;
     ASSERT_TRUE(ReadBirthProfile(Zhang(), p));
-    for (auto [y, m, d] : {std::tuple{"1980", "2", "30"}, std::tuple{"1981", "2", "29"}, std::tuple{"1980", "x", "1"}}) {
+    for (auto [y, m, d] :
+         {std::tuple{"1980", "2", "30"}, std::tuple{"1981", "2", "29"}, std::tuple{"1980", "x", "1"}}) {
         EXPECT_THROW(ReadBirthProfile(Zhang(y, m, d), p), mingshu::CommandError);
         EXPECT_EQ(p.BirthMonth, m); // the seven checked fields are stored
         EXPECT_EQ(p.BirthDateText, "1980-1-1");
@@ -100,10 +101,17 @@ TEST(WriteBirthSection, WritesElevenLines) {
     LineReport report;
     report.append("old report");
     ASSERT_TRUE(WriteBirthSection(Zhang(), p, report, 2026));
-    const std::vector<std::string> expected = {
-        "姓名：张三", "性别：男", "年龄：46岁", "生日（公历）：1980年01月01日0点", "生日（农历）：己未(羊年)十一月十四",
-        "生肖：羊", "星座：摩羯座", "血型：A型", "",
-        "八字：己未 丙子 癸酉 壬子 1岁起运", "大运：丁丑 戊寅 己卯 庚辰 辛巳 壬午"};
+    const std::vector<std::string> expected = {"姓名：张三",
+                                               "性别：男",
+                                               "年龄：46岁",
+                                               "生日（公历）：1980年01月01日0点",
+                                               "生日（农历）：己未(羊年)十一月十四",
+                                               "生肖：羊",
+                                               "星座：摩羯座",
+                                               "血型：A型",
+                                               "",
+                                               "八字：己未 丙子 癸酉 壬子 1岁起运",
+                                               "大运：丁丑 戊寅 己卯 庚辰 辛巳 壬午"};
     EXPECT_EQ(report.lines(), expected);
 }
 

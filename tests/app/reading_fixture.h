@@ -5,7 +5,9 @@
 
 namespace mingshu::testing {
 
-inline std::string ReadingFixtureDir() { return std::string(MINGSHU_READING_FIXTURE_DIR) + "/"; }
+inline std::string ReadingFixtureDir() {
+    return std::string(MINGSHU_READING_FIXTURE_DIR) + "/";
+}
 
 struct ReadingFixturePlatform : RecordingPlatform {
     ReadingFixturePlatform() { program_directory = ReadingFixtureDir(); }

@@ -22,12 +22,12 @@ struct Grids {
 TEST(GridNumbers, ByNameShape) {
     mingshu::testing::ReadingFixturePlatform platform;
     const Grids cases[] = {
-        {"张", "三", 12, 4, 14, 14, 2},          // one and one: outer is 2
-        {"欧阳", "明月", 32, 12, 25, 44, 20},    // two and two: outer s1 + g2 + 1
-        {"司马", "光", 15, 7, 16, 21, 6},        // two and one: outer s1 + 1
-        {"张", "明月", 12, 12, 19, 23, 5},       // one and two: outer g2 + 1
-        {"龘", "三", 1, 4, 3, 3, 2},             // a surname missing from the stroke table counts 0
-        {"A", "三", 1, 4, 3, 3, 1},              // a one-byte part is one character but not a double-byte one
+        {"张", "三", 12, 4, 14, 14, 2},       // one and one: outer is 2
+        {"欧阳", "明月", 32, 12, 25, 44, 20}, // two and two: outer s1 + g2 + 1
+        {"司马", "光", 15, 7, 16, 21, 6},     // two and one: outer s1 + 1
+        {"张", "明月", 12, 12, 19, 23, 5},    // one and two: outer g2 + 1
+        {"龘", "三", 1, 4, 3, 3, 2},          // a surname missing from the stroke table counts 0
+        {"A", "三", 1, 4, 3, 3, 1},           // a one-byte part is one character but not a double-byte one
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.surname) + c.given);
@@ -46,9 +46,9 @@ TEST(GridNumbers, MissingDatabaseIsASilentAbort) {
 }
 
 TEST(ThreeTalents, ElementsByLastDigit) {
-    const std::pair<int, const char *> digits[] = {{1, "木"}, {2, "木"},  {3, "火"},  {4, "火"},  {5, "土"}, {6, "土"},
-                                                   {7, "金"}, {8, "金"},  {9, "水"},  {10, "水"}, {0, "水"}, {19, "水"},
-                                                   {20, "水"}, {81, "木"}, {132, "木"}};
+    const std::pair<int, const char *> digits[] = {{1, "木"}, {2, "木"},  {3, "火"},  {4, "火"},  {5, "土"},
+                                                   {6, "土"}, {7, "金"},  {8, "金"},  {9, "水"},  {10, "水"},
+                                                   {0, "水"}, {19, "水"}, {20, "水"}, {81, "木"}, {132, "木"}};
     for (auto [n, e] : digits)
         EXPECT_EQ(numerology::ElementOfNumber(n), e) << n;
     EXPECT_EQ(numerology::GetThreeTalents(11, 23, 30), "木火水");
@@ -58,11 +58,30 @@ TEST(NameAnalysis, CommandAndSectionLines) {
     mingshu::testing::ReadingFixturePlatform platform;
     content::Query query(content::FileDbConnectionString());
     auto a = numerology::ComputeNameAnalysis(query, "张", "三");
-    const std::vector<std::string> command = {
-        "张三,您的姓名经过系统的分析,结果如下:", "", "", "天格: 12", "地格: 4", "人格: 14", "总格: 14", "外格: 2", "", "",
-        "（凶）十四号读法：家缘薄，忍耐可成。", "", "补充:", "天格12分析:", "    （凶）十二号读法：薄弱无力，孤立无援。", "",
-        "地格4分析:", "    （凶）四号读法：根基不稳，宜谨慎。", "", "人格14分析:", "    （凶）十四号读法：家缘薄，忍耐可成。", "",
-        "外格2分析:", "    （吉）二号读法：两数相合，宜守成。"};
+    const std::vector<std::string> command = {"张三,您的姓名经过系统的分析,结果如下:",
+                                              "",
+                                              "",
+                                              "天格: 12",
+                                              "地格: 4",
+                                              "人格: 14",
+                                              "总格: 14",
+                                              "外格: 2",
+                                              "",
+                                              "",
+                                              "（凶）十四号读法：家缘薄，忍耐可成。",
+                                              "",
+                                              "补充:",
+                                              "天格12分析:",
+                                              "    （凶）十二号读法：薄弱无力，孤立无援。",
+                                              "",
+                                              "地格4分析:",
+                                              "    （凶）四号读法：根基不稳，宜谨慎。",
+                                              "",
+                                              "人格14分析:",
+                                              "    （凶）十四号读法：家缘薄，忍耐可成。",
+                                              "",
+                                              "外格2分析:",
+                                              "    （吉）二号读法：两数相合，宜守成。"};
     EXPECT_EQ(numerology::NameAnalysisCommandLines("张", "三", a), command);
     auto section = numerology::NameAnalysisSectionLines(a);
     ASSERT_EQ(section.size(), 21u);

@@ -52,9 +52,9 @@ TEST(ReportFormat, AnyLineEndReadsBack) {
 
 TEST(SaveDialog, ProposedNameAndTarget) {
     const std::tuple<const char *, const char *, const char *> proposals[] = {
-        {"张三", "", "张三"},     {"", "上次", "上次"},     {"", "", ""},         {" 李四 ", "", "李四"},
-        {"a*b", "", "*.txt"},    {"a/b", "", "*.txt"},     {"a<b", "", "*.txt"},  {"a>b", "", "*.txt"},
-        {"a?b", "", "*.txt"},    {"a\\b", "", "*.txt"},    {"a|b", "", "*.txt"},  {"a:b", "", "a:b"},
+        {"张三", "", "张三"}, {"", "上次", "上次"},  {"", "", ""},         {" 李四 ", "", "李四"},
+        {"a*b", "", "*.txt"}, {"a/b", "", "*.txt"},  {"a<b", "", "*.txt"}, {"a>b", "", "*.txt"},
+        {"a?b", "", "*.txt"}, {"a\\b", "", "*.txt"}, {"a|b", "", "*.txt"}, {"a:b", "", "a:b"},
     };
     for (auto [name, last, expected] : proposals)
         EXPECT_EQ(ProposedFileName(name, last), expected) << name;

@@ -13,7 +13,7 @@ std::vector<std::string> Lines(std::initializer_list<const char *> l) {
 
 // The addresses one panel shows over `ticks` ticks (empty where a tick did nothing), with the intervals.
 std::vector<std::string> Shown(const std::vector<std::string> &lines, RotationState &state, Panel panel, int ticks,
-                             std::vector<int> *intervals = nullptr) {
+                               std::vector<int> *intervals = nullptr) {
     std::vector<std::string> shown;
     for (int i = 0; i < ticks; ++i) {
         Tick t = NextPage(lines, state, panel);

@@ -8,7 +8,9 @@ using namespace std::chrono;
 
 namespace {
 
-year_month_day D(int y, unsigned m, unsigned d) { return year_month_day{year{y}, month{m}, day{d}}; }
+year_month_day D(int y, unsigned m, unsigned d) {
+    return year_month_day{year{y}, month{m}, day{d}};
+}
 
 std::string Names(const LunarDate &l) {
     return GanZhiYearName(l.Year - 1864) + " " + LunarMonthName(l.Month, l.IsLeap) + " " + LunarDayName(l.Day);
@@ -93,7 +95,7 @@ TEST(LunarNames, MonthAndDayNames) {
     EXPECT_EQ(LunarMonthName(11, false), "十一月");
     EXPECT_EQ(LunarMonthName(12, true), "闰十二月");
     EXPECT_EQ(LunarMonthName(0, false), "月");
-    const std::pair<int, const char *> days[] = {{1, "初一"}, {10, "初十"}, {11, "十一"}, {19, "十九"}, {20, "二十"},
+    const std::pair<int, const char *> days[] = {{1, "初一"},  {10, "初十"}, {11, "十一"}, {19, "十九"}, {20, "二十"},
                                                  {21, "廿一"}, {29, "廿九"}, {30, "三十"}, {0, ""},      {31, ""}};
     for (auto [d, name] : days)
         EXPECT_EQ(LunarDayName(d), name) << d;

@@ -7,7 +7,9 @@ using namespace mingshu::calendar;
 using namespace std::chrono;
 
 namespace {
-year_month_day D(int y, unsigned m, unsigned d) { return year_month_day{year{y}, month{m}, day{d}}; }
+year_month_day D(int y, unsigned m, unsigned d) {
+    return year_month_day{year{y}, month{m}, day{d}};
+}
 
 TEST(StarSign, Boundaries) {
     const std::pair<year_month_day, const char *> cases[] = {

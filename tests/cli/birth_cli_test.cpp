@@ -43,9 +43,10 @@ TEST(CliBirth, BlockAndMessages) {
     auto r = RunCli({"birth", "--surname", "张", "--given-name", "三", "--year", "1980", "--month", "1", "--day", "1",
                      "--hour", "23", "--today", "2026-12-11"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "姓名：张三\n性别：男\n年龄：46岁\n生日（公历）：1980年01月01日23点\n生日（农历）：己未(羊年)十一月十四\n"
-                     "生肖：羊\n星座：摩羯座\n血型：A型\n\n八字：己未 丙子 癸酉 壬子 1岁起运\n"
-                     "大运：丁丑 戊寅 己卯 庚辰 辛巳 壬午\n");
+    EXPECT_EQ(r.out,
+              "姓名：张三\n性别：男\n年龄：46岁\n生日（公历）：1980年01月01日23点\n生日（农历）：己未(羊年)十一月十四\n"
+              "生肖：羊\n星座：摩羯座\n血型：A型\n\n八字：己未 丙子 癸酉 壬子 1岁起运\n"
+              "大运：丁丑 戊寅 己卯 庚辰 辛巳 壬午\n");
     auto empty = RunCli({"birth", "--surname", "张"});
     EXPECT_EQ(empty.status, 1);
     EXPECT_EQ(empty.err, "名不能为空!\n");

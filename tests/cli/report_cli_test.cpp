@@ -32,9 +32,9 @@ TEST(CliGrids, NumbersAndTalents) {
 }
 
 TEST(CliReport, WholeReportAndItsSavedBytes) {
-    std::vector<std::string> args = {"report", "--surname", "欧阳", "--given-name", "明月", "--sex", "女",
-                                     "--year", "1990", "--month", "6", "--day", "15", "--hour", "午 12",
-                                     "--today", "2026-12-11"};
+    std::vector<std::string> args = {"report", "--surname", "欧阳",  "--given-name", "明月",      "--sex",
+                                     "女",     "--year",    "1990",  "--month",      "6",         "--day",
+                                     "15",     "--hour",    "午 12", "--today",      "2026-12-11"};
     auto r = RunCli(args);
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = mingshu::SplitLines(r.out);

@@ -35,9 +35,7 @@ inline std::string Slurp(const std::string &path) {
 inline CliResult RunCli(const std::vector<std::string> &args, const std::string &input = "") {
     char dir_template[] = "/tmp/mingshu-cli-XXXXXX";
     std::string dir = mkdtemp(dir_template);
-    {
-        std::ofstream(dir + "/in", std::ios::binary) << input;
-    }
+    { std::ofstream(dir + "/in", std::ios::binary) << input; }
     std::string cmd = ShellQuote(std::string(MINGSHU_BIN_DIR) + "/mingshu-cli");
     for (const auto &a : args)
         cmd += " " + ShellQuote(a);

@@ -87,7 +87,9 @@ std::size_t TextLength(const std::string &body) {
     return n;
 }
 
-bool StartsWith(const std::string &s, const std::string &prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
+bool StartsWith(const std::string &s, const std::string &prefix) {
+    return s.compare(0, prefix.size(), prefix) == 0;
+}
 
 bool EndsWith(const std::string &s, const std::string &suffix) {
     return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
@@ -218,10 +220,10 @@ TEST_F(ArticlesTest, MoralTextsAreEitherCompleteClassicsOrMarkedExplanations) {
     }
 
     // 孝经 in its eighteen chapters, in order.
-    const char *chapters[] = {"开宗明义章第一", "天子章第二",   "诸侯章第三",   "卿大夫章第四", "士章第五",
-                              "庶人章第六",     "三才章第七",   "孝治章第八",   "圣治章第九",   "纪孝行章第十",
-                              "五刑章第十一",   "广要道章第十二", "广至德章第十三", "广扬名章第十四",
-                              "谏诤章第十五",   "感应章第十六", "事君章第十七", "丧亲章第十八"};
+    const char *chapters[] = {"开宗明义章第一", "天子章第二",     "诸侯章第三",     "卿大夫章第四",   "士章第五",
+                              "庶人章第六",     "三才章第七",     "孝治章第八",     "圣治章第九",     "纪孝行章第十",
+                              "五刑章第十一",   "广要道章第十二", "广至德章第十三", "广扬名章第十四", "谏诤章第十五",
+                              "感应章第十六",   "事君章第十七",   "丧亲章第十八"};
     std::vector<std::string> headings;
     for (const auto &p : Paragraphs(Body("b5")))
         if (p.find("章第") != std::string::npos && Utf8Length(p) <= 8)

@@ -39,7 +39,9 @@ const std::vector<NumberEntry> kEightyOne = [] {
     return entries;
 }();
 
-std::string DataPath(const std::string &relative) { return std::string(MINGSHU_DATA_DIR) + "/" + relative; }
+std::string DataPath(const std::string &relative) {
+    return std::string(MINGSHU_DATA_DIR) + "/" + relative;
+}
 
 // UTF-8 text as code points (the sources are valid UTF-8; a stray byte shows up as U+FFFD).
 std::u32string ToCodePoints(const std::string &s) {
@@ -264,7 +266,8 @@ TEST_F(NameAndMobileReadings, GridNumbersAboveEightyOneReadAsTheNumberLessEighty
         // The first sentence names the number and the number it reads as.
         std::string first = r.body.substr(0, r.body.find("。"));
         EXPECT_NE(first.find("数至" + ChineseNumeral(n)), std::string::npos) << "num " << n << ": " << first;
-        EXPECT_NE(first.find("按" + ChineseNumeral(n - 80) + "数论"), std::string::npos) << "num " << n << ": " << first;
+        EXPECT_NE(first.find("按" + ChineseNumeral(n - 80) + "数论"), std::string::npos)
+            << "num " << n << ": " << first;
 
         // Written afresh, not a copy of the reading it follows: no long run of the same wording.
         EXPECT_LT(LongestCommonRun(ToCodePoints(r.body), ToCodePoints(base.body)), 30u) << "num " << n;
@@ -272,9 +275,9 @@ TEST_F(NameAndMobileReadings, GridNumbersAboveEightyOneReadAsTheNumberLessEighty
 }
 
 TEST(ChineseNumeralHelper, WritesNumbersAsTheReadingsDo) {
-    const std::pair<int, const char *> cases[] = {{1, "一"}, {10, "十"}, {12, "十二"}, {20, "二十"}, {80, "八十"},
-                                                  {101, "一百零一"}, {110, "一百一十"}, {115, "一百一十五"},
-                                                  {160, "一百六十"}};
+    const std::pair<int, const char *> cases[] = {{1, "一"},         {10, "十"},          {12, "十二"},
+                                                  {20, "二十"},      {80, "八十"},        {101, "一百零一"},
+                                                  {110, "一百一十"}, {115, "一百一十五"}, {160, "一百六十"}};
     for (const auto &[n, text] : cases)
         EXPECT_EQ(ChineseNumeral(n), text) << n;
 }

@@ -136,7 +136,8 @@ private:
             std::string digits = ref.substr(hex ? 2 : 1);
             ok = !digits.empty();
             for (char c : digits)
-                ok = ok && (hex ? std::isxdigit(static_cast<unsigned char>(c)) : std::isdigit(static_cast<unsigned char>(c)));
+                ok = ok &&
+                     (hex ? std::isxdigit(static_cast<unsigned char>(c)) : std::isdigit(static_cast<unsigned char>(c)));
         }
         if (!ok) {
             fail("unknown entity &" + ref + ";");
@@ -286,17 +287,17 @@ TEST(PictureArticleXmlReader, AcceptsWellFormedAndRejectsBrokenDocuments) {
     const Case cases[] = {
         {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg a=\"1\"><g><rect/></g><!-- note --></svg>\n", true},
         {"<svg><text x='1'>客厅 &amp; 卧室 &#x4E2D;</text></svg>", true},
-        {"<svg><rect></svg>", false},                 // child not closed
-        {"<svg><g></rect></g></svg>", false},         // wrong closing tag
-        {"<svg a=1/>", false},                        // unquoted value
-        {"<svg a=\"1\" a=\"2\"/>", false},            // attribute twice
-        {"<svg/><svg/>", false},                      // two roots
-        {"<svg><text>a < b</text></svg>", false},     // bare '<'
-        {"<svg><text>R&D</text></svg>", false},       // bare '&'
-        {"<svg><text>&nbsp;</text></svg>", false},    // entity not defined in XML
-        {"<svg a=\"1\"b=\"2\"/>", false},             // attributes not separated
-        {"<svg><text>abc", false},                    // truncated file
-        {"<!DOCTYPE svg><svg/>", false},              // document type (external entities)
+        {"<svg><rect></svg>", false},              // child not closed
+        {"<svg><g></rect></g></svg>", false},      // wrong closing tag
+        {"<svg a=1/>", false},                     // unquoted value
+        {"<svg a=\"1\" a=\"2\"/>", false},         // attribute twice
+        {"<svg/><svg/>", false},                   // two roots
+        {"<svg><text>a < b</text></svg>", false},  // bare '<'
+        {"<svg><text>R&D</text></svg>", false},    // bare '&'
+        {"<svg><text>&nbsp;</text></svg>", false}, // entity not defined in XML
+        {"<svg a=\"1\"b=\"2\"/>", false},          // attributes not separated
+        {"<svg><text>abc", false},                 // truncated file
+        {"<!DOCTYPE svg><svg/>", false},           // document type (external entities)
         {"", false},
     };
     for (const Case &c : cases) {
@@ -414,9 +415,9 @@ TEST_F(PictureArticles, EveryPageNamesItsOwnDrawingAndNoDrawingIsUnused) {
 }
 
 // What the viewer's SVG renderer draws: the basic shapes, text, groups and linear gradients.
-const std::set<std::string> kAllowedElements = {"svg", "defs", "g", "rect", "circle", "ellipse", "line",
-                                                "polyline", "polygon", "path", "text", "tspan",
-                                                "linearGradient", "stop", "title", "desc"};
+const std::set<std::string> kAllowedElements = {
+    "svg",     "defs", "g",    "rect",  "circle",         "ellipse", "line",  "polyline",
+    "polygon", "path", "text", "tspan", "linearGradient", "stop",    "title", "desc"};
 const std::set<std::string> kShapes = {"rect", "circle", "ellipse", "line", "polyline", "polygon", "path"};
 
 struct DrawingCensus {

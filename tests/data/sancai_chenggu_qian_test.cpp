@@ -32,7 +32,9 @@ using mingshu::content::ReadTsv;
 using mingshu::content::TsvTable;
 using mingshu::content::Utf8Length;
 
-std::string DataPath(const std::string &relative) { return std::string(MINGSHU_DATA_DIR) + "/" + relative; }
+std::string DataPath(const std::string &relative) {
+    return std::string(MINGSHU_DATA_DIR) + "/" + relative;
+}
 
 // The characters of a UTF-8 text, each as its own string.
 std::vector<std::string> Chars(const std::string &s) {
@@ -49,8 +51,8 @@ std::vector<std::string> Chars(const std::string &s) {
 bool IsHan(const std::string &ch) {
     if (ch.size() != 3)
         return false;
-    unsigned cp = ((static_cast<unsigned char>(ch[0]) & 0x0F) << 12) | ((static_cast<unsigned char>(ch[1]) & 0x3F) << 6) |
-                  (static_cast<unsigned char>(ch[2]) & 0x3F);
+    unsigned cp = ((static_cast<unsigned char>(ch[0]) & 0x0F) << 12) |
+                  ((static_cast<unsigned char>(ch[1]) & 0x3F) << 6) | (static_cast<unsigned char>(ch[2]) & 0x3F);
     return cp >= 0x4E00 && cp <= 0x9FFF;
 }
 
@@ -75,7 +77,8 @@ std::vector<std::string> Sentences(const std::string &text) {
     return out;
 }
 
-std::map<std::string, std::string> KeyedColumn(const TsvTable &table, const std::string &key, const std::string &value) {
+std::map<std::string, std::string> KeyedColumn(const TsvTable &table, const std::string &key,
+                                               const std::string &value) {
     std::map<std::string, std::string> out;
     int k = table.column(key), v = table.column(value);
     for (const auto &row : table.rows)
@@ -103,8 +106,12 @@ int ElementIndex(const std::string &e) {
 
 enum class Relation { Same, Generating, Overcoming };
 
-bool Generates(int a, int b) { return (a + 1) % 5 == b; }
-bool Overcomes(int a, int b) { return (a + 2) % 5 == b; }
+bool Generates(int a, int b) {
+    return (a + 1) % 5 == b;
+}
+bool Overcomes(int a, int b) {
+    return (a + 2) % 5 == b;
+}
 
 Relation Between(int a, int b) {
     if (a == b)
@@ -161,9 +168,9 @@ TEST(ThreeTalentsRule, ElementCyclesAreTheTraditionalOnes) {
 
     // A few strings whose grade follows plainly from the rule.
     std::map<std::string, std::string> grades = {
-        {"木火土", "大吉"}, {"水木火", "大吉"}, {"土金水", "大吉"}, {"火火土", "吉"}, {"水金金", "吉"},
-        {"木木木", "中吉"}, {"水水水", "中吉"}, {"土木水", "凶"},   {"木火金", "凶"}, {"金木金", "大凶"},
-        {"水火金", "大凶"},
+        {"木火土", "大吉"}, {"水木火", "大吉"}, {"土金水", "大吉"}, {"火火土", "吉"},
+        {"水金金", "吉"},   {"木木木", "中吉"}, {"水水水", "中吉"}, {"土木水", "凶"},
+        {"木火金", "凶"},   {"金木金", "大凶"}, {"水火金", "大凶"},
     };
     for (const auto &[talents, grade] : grades)
         EXPECT_EQ(ExpectedGrade(talents), grade) << talents;

@@ -24,7 +24,11 @@ void ExpectReadsBack(const std::string &table, const std::string &key_column) {
     }
 }
 
-TEST(ScrambledTexts, NameReadingsReadBack) { ExpectReadsBack("namefx", "num"); }
-TEST(ScrambledTexts, ThreeTalentsReadingsReadBack) { ExpectReadsBack("sancai", "title"); }
+TEST(ScrambledTexts, NameReadingsReadBack) {
+    ExpectReadsBack("namefx", "num");
+}
+TEST(ScrambledTexts, ThreeTalentsReadingsReadBack) {
+    ExpectReadsBack("sancai", "title");
+}
 
 } // namespace

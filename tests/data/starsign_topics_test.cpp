@@ -39,10 +39,10 @@ struct SignRange {
 };
 
 const SignRange kSignRanges[] = {
-    {"摩羯座", {12, 22}, {12, 31}}, {"摩羯座", {1, 1}, {1, 19}},    {"水瓶座", {1, 20}, {2, 18}},
-    {"双鱼座", {2, 19}, {3, 20}},   {"白羊座", {3, 21}, {4, 20}},   {"金牛座", {4, 21}, {5, 20}},
-    {"双子座", {5, 21}, {6, 21}},   {"巨蟹座", {6, 22}, {7, 22}},   {"狮子座", {7, 23}, {8, 22}},
-    {"处女座", {8, 23}, {9, 22}},   {"天秤座", {9, 23}, {10, 22}},  {"天蝎座", {10, 23}, {11, 21}},
+    {"摩羯座", {12, 22}, {12, 31}}, {"摩羯座", {1, 1}, {1, 19}},   {"水瓶座", {1, 20}, {2, 18}},
+    {"双鱼座", {2, 19}, {3, 20}},   {"白羊座", {3, 21}, {4, 20}},  {"金牛座", {4, 21}, {5, 20}},
+    {"双子座", {5, 21}, {6, 21}},   {"巨蟹座", {6, 22}, {7, 22}},  {"狮子座", {7, 23}, {8, 22}},
+    {"处女座", {8, 23}, {9, 22}},   {"天秤座", {9, 23}, {10, 22}}, {"天蝎座", {10, 23}, {11, 21}},
     {"射手座", {11, 22}, {12, 21}},
 };
 
@@ -58,7 +58,9 @@ std::string SignOf(MonthDay d) {
     return "";
 }
 
-bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool IsLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int DaysInMonth(int y, int m) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -147,11 +149,10 @@ const std::vector<Topic> &AllTopics() {
 TEST(StarSignTopics, SignRangesCoverEveryDayOnceWithTheRightBoundaries) {
     // The famous-people check below rests on this table, so its boundaries are pinned here.
     const std::pair<MonthDay, const char *> cases[] = {
-        {{1, 1}, "摩羯座"},   {{1, 19}, "摩羯座"},  {{1, 20}, "水瓶座"},  {{2, 18}, "水瓶座"},
-        {{2, 19}, "双鱼座"},  {{2, 29}, "双鱼座"},  {{3, 20}, "双鱼座"},  {{3, 21}, "白羊座"},
-        {{5, 20}, "金牛座"},  {{5, 21}, "双子座"},  {{6, 21}, "双子座"},  {{6, 22}, "巨蟹座"},
-        {{8, 22}, "狮子座"},  {{8, 23}, "处女座"},  {{10, 22}, "天秤座"}, {{10, 23}, "天蝎座"},
-        {{11, 21}, "天蝎座"}, {{11, 22}, "射手座"}, {{12, 21}, "射手座"}, {{12, 22}, "摩羯座"},
+        {{1, 1}, "摩羯座"},   {{1, 19}, "摩羯座"},  {{1, 20}, "水瓶座"},  {{2, 18}, "水瓶座"},  {{2, 19}, "双鱼座"},
+        {{2, 29}, "双鱼座"},  {{3, 20}, "双鱼座"},  {{3, 21}, "白羊座"},  {{5, 20}, "金牛座"},  {{5, 21}, "双子座"},
+        {{6, 21}, "双子座"},  {{6, 22}, "巨蟹座"},  {{8, 22}, "狮子座"},  {{8, 23}, "处女座"},  {{10, 22}, "天秤座"},
+        {{10, 23}, "天蝎座"}, {{11, 21}, "天蝎座"}, {{11, 22}, "射手座"}, {{12, 21}, "射手座"}, {{12, 22}, "摩羯座"},
         {{12, 31}, "摩羯座"},
     };
     for (const auto &[d, name] : cases)
@@ -181,7 +182,7 @@ TEST(StarSignTopics, EveryTableHoldsExactlyTheTwelveSigns) {
 }
 
 TEST(StarSignTopics, TextsAreSoundReadingsOfTheirOwnSign) {
-    const std::vector<std::string> placeholders = {"TODO", "todo", "TBD",  "lorem", "Lorem", "XXX",
+    const std::vector<std::string> placeholders = {"TODO", "todo",   "TBD",    "lorem", "Lorem", "XXX",
                                                    "xxx",  "待补充", "待填写", "占位",  "此处",  "？？"};
     for (const auto &topic : AllTopics())
         for (const auto &[sign, stored] : topic.texts) {
@@ -292,10 +293,9 @@ std::vector<BirthEntry> BirthEntries(const std::string &text) {
 
 TEST(StarSignTopics, BirthDateReaderAcceptsOnlyTheDateForm) {
     const std::pair<const char *, bool> cases[] = {
-        {"某人（1893年12月26日）：", true},  {"某人（1980年2月29日）：", true},
-        {"某人（1981年2月29日）：", false},  {"某人（1980年02月9日）：", false},
-        {"某人（1980年13月1日）：", false},  {"某人（80年1月1日）：", false},
-        {"某人（1980年1月1）：", false},     {"某人（1980-01-01）：", false},
+        {"某人（1893年12月26日）：", true}, {"某人（1980年2月29日）：", true},  {"某人（1981年2月29日）：", false},
+        {"某人（1980年02月9日）：", false}, {"某人（1980年13月1日）：", false}, {"某人（80年1月1日）：", false},
+        {"某人（1980年1月1）：", false},    {"某人（1980-01-01）：", false},
     };
     for (const auto &[text, ok] : cases) {
         auto entries = BirthEntries(text);
