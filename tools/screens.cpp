@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -47,6 +49,15 @@ int main(int argc, char **argv) {
         window.NameB->setText(QStringLiteral("明月"));
         window.runOp(mingshu::app::Op::CombinedReport);
         Save(&window, out + "/main-report.png");
+        // The menus, one after the other, as the screen shows them.
+        const auto menus = window.menuBar()->actions();
+        for (int i = 0; i < menus.size(); ++i) {
+            QMenu *menu = menus[i]->menu();
+            menu->popup(window.mapToGlobal(window.menuBar()->actionGeometry(menus[i]).bottomLeft()));
+            QApplication::processEvents();
+            window.screen()->grabWindow(0).save(out + QStringLiteral("/menu-%1.png").arg(i + 1));
+            menu->hide();
+        }
         window.confirmClose = nullptr; // no exit question for a tool run
         app.quit();
     });
