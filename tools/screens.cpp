@@ -2,6 +2,8 @@
 // looking at the windows). Usage: mingshu-screens OUTDIR
 #include "app/Unt_Main.h"
 #include "app/qt_platform.h"
+#include "periphery/Uabout.h"
+#include "periphery/Unt_servers.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -58,6 +60,15 @@ int main(int argc, char **argv) {
             window.screen()->grabWindow(0).save(out + QStringLiteral("/menu-%1.png").arg(i + 1));
             menu->hide();
         }
+        // The about and customer-service windows.
+        TAbout about(&window);
+        about.show();
+        Save(&about, out + "/about.png");
+        about.hide();
+        TFrm_servers service(&window);
+        service.show();
+        Save(&service, out + "/service.png");
+        service.hide();
         window.confirmClose = nullptr; // no exit question for a tool run
         app.quit();
     });

@@ -20,33 +20,56 @@ QPixmap MingshuLogo(int size) {
     return pm;
 }
 
+void SetUpInfoWindow(QDialog *dialog, const char *object_name, const QString &title, const QSize &size) {
+    dialog->setObjectName(QString::fromUtf8(object_name));
+    dialog->setWindowTitle(title);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog->setModal(true);
+    dialog->setFixedSize(size);
+}
+
+QLabel *MakeLogoLabel(QWidget *parent, int size) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("Image1"));
+    label->setPixmap(MingshuLogo(size));
+    label->setFixedSize(size, size);
+    return label;
+}
+
+QLabel *MakeHeading(QWidget *parent, const QString &text, int pixels) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Label1"));
+    QFont big = label->font();
+    big.setPixelSize(pixels);
+    big.setBold(true);
+    label->setFont(big);
+    label->setStyleSheet(QStringLiteral("color: #8a1a12;"));
+    return label;
+}
+
+QPushButton *MakeOkButton(QDialog *dialog) {
+    auto *button = new QPushButton(QStringLiteral("确定"), dialog);
+    button->setObjectName(QStringLiteral("OKButton"));
+    button->setFixedSize(82, 25);
+    button->setDefault(true);
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    return button;
+}
+
 TAbout::TAbout(QWidget *parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("TAbout"));
-    setWindowTitle(QStringLiteral("关于系统"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(420, 260);
+    SetUpInfoWindow(this, "TAbout", QStringLiteral("关于系统"), QSize(420, 260));
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(18, 18, 18, 12);
     auto *row = new QHBoxLayout;
     row->setSpacing(18);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(MingshuLogo(96));
-    Image1->setFixedSize(96, 96);
+    Image1 = MakeLogoLabel(this, 96);
     row->addWidget(Image1, 0, Qt::AlignTop);
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(6);
-    Label1 = new QLabel(QString::fromUtf8(mingshu::vendor::kProductName), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont big = Label1->font();
-    big.setPixelSize(22);
-    big.setBold(true);
-    Label1->setFont(big);
-    Label1->setStyleSheet(QStringLiteral("color: #8a1a12;"));
+    Label1 = MakeHeading(this, QString::fromUtf8(mingshu::vendor::kProductName), 22);
     texts->addWidget(Label1);
 
     Label2 = new QLabel(QStringLiteral("版本 %1").arg(QString::fromUtf8(mingshu::vendor::kVersion)), this);
@@ -66,11 +89,7 @@ TAbout::TAbout(QWidget *parent) : QDialog(parent) {
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    OKButton = new QPushButton(QStringLiteral("确定"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setFixedSize(82, 25);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    OKButton = MakeOkButton(this);
     buttons->addWidget(OKButton);
     outer->addLayout(buttons);
 }

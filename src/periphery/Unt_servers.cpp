@@ -12,30 +12,17 @@
 
 TFrm_servers::TFrm_servers(QWidget *parent) : QDialog(parent) {
     using namespace mingshu::vendor;
-    setObjectName(QStringLiteral("TFrm_servers"));
-    setWindowTitle(QStringLiteral("客户服务"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(440, 280);
+    SetUpInfoWindow(this, "TFrm_servers", QStringLiteral("客户服务"), QSize(440, 280));
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(18, 16, 18, 12);
     auto *row = new QHBoxLayout;
     row->setSpacing(16);
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(MingshuLogo(64));
-    Image1->setFixedSize(64, 64);
+    Image1 = MakeLogoLabel(this, 64);
     row->addWidget(Image1, 0, Qt::AlignTop);
 
     auto *texts = new QVBoxLayout;
-    Label1 = new QLabel(QStringLiteral("%1 客户服务").arg(QString::fromUtf8(kProductName)), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont big = Label1->font();
-    big.setPixelSize(18);
-    big.setBold(true);
-    Label1->setFont(big);
-    Label1->setStyleSheet(QStringLiteral("color: #8a1a12;"));
+    Label1 = MakeHeading(this, QStringLiteral("%1 客户服务").arg(QString::fromUtf8(kProductName)), 18);
     texts->addWidget(Label1);
 
     QStringList lines;
@@ -69,11 +56,7 @@ TFrm_servers::TFrm_servers(QWidget *parent) : QDialog(parent) {
     connect(MailButton, &QPushButton::clicked, this,
             [] { mingshu::CurrentPlatform().openUrl(std::string("mailto:") + kSupportMail); });
     buttons->addWidget(MailButton);
-    OKButton = new QPushButton(QStringLiteral("确定"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setFixedSize(82, 25);
-    OKButton->setDefault(true);
-    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+    OKButton = MakeOkButton(this);
     buttons->addWidget(OKButton);
     outer->addLayout(buttons);
 }
